@@ -1,0 +1,232 @@
+// The console: the whole game state of the simulated console (playfield grids,
+// counters, flags, sprite tables, the 29 timers) and every game, input, display and
+// timer operation on it. Toolkit-free: the window owns one Console and forwards
+// key, mouse and menu events; the scenario runner drives one on the virtual clock.
+//
+// The operations are spread over one file per concern: console_state.cpp (modes,
+// grids, timers), controls.cpp, shooting.cpp, phase1.cpp .. phase4.cpp, demo.cpp,
+// and display/screen.cpp (the Vid_ operations).
+#pragma once
+
+#include <array>
+#include <span>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "display/sprite_board.h"
+#include "game/random.h"
+#include "game/sound_sink.h"
+#include "game/timers.h"
+
+namespace vx {
+
+inline constexpr int kCols = 5;
+inline constexpr int kRows = 9;
+
+// Windows virtual-key codes of the assignable keys, by key index 1..44.
+struct KeyNameEntry {
+  std::string_view name;
+  std::uint16_t code;
+};
+extern const std::array<KeyNameEntry, 45> KeyName;  // [0] unused
+// The default key index of each action 1..6 (power, select, start, left, right, fire).
+inline constexpr std::array<int, 7> kDefaultKeyIndex{0, 2, 3, 4, 39, 40, 42};
+
+enum Action { ActPower = 1, ActSelect, ActStart, ActLeft, ActRight, ActFire };
+
+class Console {
+ public:
+  Console();
+  Console(const Console&) = delete;
+  Console& operator=(const Console&) = delete;
+
+  // ---- Data model --------------------------------------------------------
+  // Grids indexed [column 1..5][row 1..9]; index 0 unused. aFire uses rows 2..9.
+  std::int32_t aEnemy[kCols + 1][kRows + 1]{};
+  std::int32_t aFire[kCols + 1][kRows + 1]{};
+
+  std::int32_t GameMode = 0, Skill = 0, Phase = 0, Lives = 0, EnemiesLeft = 0, Score = 0;
+  std::int32_t ShipCol = 0, ShotCol = 0, HitCol = 0, HitRow = 0, Step = 0, HitStep = 0;
+  bool ControlsReady = false, JoystickHeld = false, FireHeld = false, ShotInFlight = false,
+       ThrustOn = false, FullscreenMode = false, GameMenuOpen = false, CtrlrOverlay = false;
+  // Phase 4.
+  std::int32_t ShuttleRow = 0, DockCol = 0, DockCountdown = 0, DockTick = 0, FlameBlink = 0;
+
+  struct AttackerSlot {
+    std::int32_t Col = 0, Row = 0, Pattern = 0, Points = 0;
+  };
+  AttackerSlot Attacker[3]{};  // slots 1 and 2
+  std::int32_t MothershipSaved[kCols + 1]{};
+  std::int32_t SkillInterval[5]{};  // [1..4]
+
+  struct KeyRecord {
+    std::int32_t KeyIndex = 0;
+    std::uint16_t VirtualKey = 0;
+  };
+  KeyRecord KeyAssign[7]{};  // actions 1..6
+
+  // Sprite tables (element ids on the board).
+  ElementId PanelDigitPos[5]{};
+  ElementId PanelNumber[10]{};
+  ElementId EnemySprite[kCols + 1][kRows + 1]{};
+  ElementId FireSprite[kCols + 1][kRows + 1]{};
+  ElementId ShipSprite[kCols + 1]{};
+  struct EnemyLookEntry {
+    ElementId Whole = 0, Body = 0, Wings = 0;
+  };
+  EnemyLookEntry EnemyLook[kCols + 1][7]{};  // rows 1..6
+  struct ShipLookEntry {
+    ElementId Whole = 0, Dock = 0;
+  };
+  ShipLookEntry ShipLook[kCols + 1]{};
+
+  // Debug views (the hidden labels' captions).
+  std::string la_debug_aEnemy, la_debug_aFire;
+
+  SpriteBoard board;
+  TimerSet timers;
+  Random random;
+  SoundSink* sound = nullptr;  // none: silent
+
+  // ---- Part of the form's creation that belongs to the game ----------------
+  // Fills the sprite tables and SkillInterval, clears the input flags and seeds
+  // the generator from the clock.
+  void FormCreate();
+
+  // ---- Modes, grids, timers ----------------------------------------------
+  void Gam_Stop_All_Timers();
+  void Gam_Reset_Numeric_Arrays();
+  void Gam_Set_Mode();
+  void Debug_aEnemy();
+  void Debug_aFire();
+
+  // ---- Controls and game lifecycle -----------------------------------------
+  // Sets KeyAssign from six key indices (1..44; anything else takes the action's
+  // default) and rebuilds the hints.
+  void assign_keys(const std::array<int, 7>& key_index);
+  // Rebuilds the seven button hints from KeyAssign; the power hint fits the mode.
+  void set_button_hints();
+  void FormKeyDown(int key_code);
+  void FormKeyUp(int key_code);
+  void inp_power_down();
+  void inp_select_down();
+  void inp_select_up();
+  void inp_start_down();
+  void inp_start_up();
+  void inp_left_down();
+  void inp_left_up();
+  void inp_right_down();
+  void inp_right_up();
+  void inp_fire_down();
+  void inp_fire_up();
+  void Timer_Game_StartTimer();
+  void Timer_Game_OverTimer();
+  void Timer_KeypressTimer();
+
+  // ---- Shooting in phases 1 to 3 ---------------------------------------------
+  void Gam_Phase123_Set_Sprites();
+  void Gam_Phase123_Check_Collision();
+  void Gam_Phase123_Miss();
+  void Timer_Phase123_Player_FireTimer();
+  void Timer_Phase123_Enemy_FireTimer();
+  void Timer_Phase123_MissTimer();
+  // An enemy at (c, r), r >= 2, drops a shot into its own cell.
+  void drop_enemy_shot(int col, int row);
+  // After a ship move: lost if row 1's enemy sprite is lit or a shot waits on row 2.
+  void ship_collision_test();
+
+  // ---- Phase 1 ---------------------------------------------------------------
+  void Timer_Phase1_Enemy_Row8Timer();
+  void Timer_Phase1_Enemy_Row7Timer();
+  void Timer_Phase1_Enemy_AttackingTimer();
+  void Timer_Phase1_Enemy_Rows78_HitTimer();
+  void Timer_Phase1_Enemy_Attacking_HitTimer();
+  void Timer_Phase1_RepriseTimer();
+  void Timer_Phase1_CompleteTimer();
+
+  // ---- Phase 2 ---------------------------------------------------------------
+  void Timer_Phase2_Enemy_AttackingTimer();
+  void Timer_Phase2_Enemy_Attacking_HitTimer();
+  void Timer_Phase2_RepriseTimer();
+  void Timer_Phase2_CompleteTimer();
+
+  // ---- Phase 3 ---------------------------------------------------------------
+  void Timer_Phase3_MothershipTimer();
+  void Timer_Phase3_Mothership_HitTimer();
+  void Timer_Phase3_RepriseTimer();
+  void Timer_Phase3_CompleteTimer();
+
+  // ---- Phase 4 ---------------------------------------------------------------
+  void Gam_Phase4_Set_Sprites();
+  void Gam_Phase4_Check_Dock();
+  void Timer_Phase4_Shuttle_ThrustTimer();
+  void Timer_Phase4_Shuttle_Thrust_DisplayTimer();
+  void Timer_Phase4_Shuttle_DownTimer();
+  void Timer_Phase4_DockTimer();
+  void Timer_Phase4_Miss_DockTimer();
+  void Timer_Phase4_BonusTimer();
+  // The phase-4 branches of the controls: dir -1 left, +1 right.
+  void phase4_move(int dir);
+  void phase4_fire_down();
+  void phase4_fire_up();
+
+  // ---- Demo ------------------------------------------------------------------
+  void Timer_Demo_1Timer();
+  void Timer_Demo_2Timer();
+
+  // ---- Display (display/screen.cpp) --------------------------------------------
+  void Vid_Display_All_Sprites(bool on);
+  void Vid_Display_Ship(bool visible);
+  void Vid_Display_Shuttle(bool visible);
+  void Vid_Display_Dock(bool visible);
+  void Vid_Display_Panel_Score(const std::int32_t& value, bool on);
+  void Vid_Display_Panel_Skill(const std::int32_t& value, bool on);
+  void Vid_Display_Panel_Lives(const std::int32_t& value, bool on);
+  void Vid_Display_Ctrl_Overlay();
+
+  // ---- Sound -----------------------------------------------------------------
+  void Snd_Play(Effect e) {
+    if (sound) sound->Snd_Play(e);
+  }
+  void Snd_Silence() {
+    if (sound) sound->Snd_Silence();
+  }
+
+  // ---- Helpers shared by the phases -----------------------------------------------
+  // (Timer shorthand.)
+  void start_timer(TimerId id, int ms) { timers.Start(id, ms); }
+  void enable(TimerId id, bool on = true) { timers.SetEnabled(id, on); }
+  void set_interval(TimerId id, int ms) { timers.SetInterval(id, ms); }
+  // Sets aEnemy[2..4][9] to 1 and lights those three cells: the mothership of phases 1 and 2.
+  void light_mothership_row();
+  // Shows the word GOOD on the panel.
+  void panel_good();
+  // Frees both attacker slots (Col, Row, Pattern := 0).
+  void free_attacker_slots();
+  // Hides every flame cell (shot cells of rows 2 to 6).
+  void hide_flames();
+  int attacker_slots_in_use() const { return (Skill + 1) / 2; }
+
+  // Runs the handler of a timer (the timer set calls this on every tick).
+  void run_timer(TimerId id);
+};
+
+// Every operation without arguments, by its own name (the scenario runner's `call`).
+struct NamedOperation {
+  std::string_view name;
+  void (Console::*op)();
+};
+std::span<const NamedOperation> console_operations();
+const NamedOperation* find_operation(std::string_view name);
+
+// The game variables by name, for dumps and the runner's `set`.
+struct NamedVariable {
+  std::string_view name;
+  std::variant<std::int32_t Console::*, bool Console::*> member;
+};
+std::span<const NamedVariable> console_variables();
+const NamedVariable* find_variable(std::string_view name);
+
+}  // namespace vx
