@@ -1,0 +1,47 @@
+// The per-user settings store: QSettings in its native format under organisation
+// "Brimlock", application "Vornix50" (on Windows HKCU\Software\Brimlock\Vornix50).
+// Every value is stored as text: integers in decimal, booleans "0" or "1". A value
+// that is missing or not a number reads as its default. Every write is synced at
+// once; a failed sync is said once on standard error and play goes on.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+namespace vx {
+
+// Every persisted value, with its default, in one table (settings.cpp).
+enum class SettingKey {
+  Skin,            // 1-based skin number, -1
+  SoundMode,       // 0 DirectSound, 1 MultiMedia, 2 no sound, -1 none
+  SplashScreen,    // boolean, true
+  FullscreenMode,  // boolean, true
+  CtrlrOverlay,    // boolean, true
+  Key1, Key2, Key3, Key4, Key5, Key6,  // key indices 2, 3, 4, 39, 40, 42
+};
+
+std::string_view setting_name(SettingKey key);
+int setting_default(SettingKey key);
+
+class SettingsStore {
+ public:
+  SettingsStore();  // opens (and so creates) the store
+  ~SettingsStore();
+  SettingsStore(const SettingsStore&) = delete;
+  SettingsStore& operator=(const SettingsStore&) = delete;
+
+  int read_int(SettingKey key) const { return read_int(key, setting_default(key)); }
+  int read_int(SettingKey key, int fallback) const;
+  bool read_bool(SettingKey key) const { return read_int(key) != 0; }
+  bool read_bool(SettingKey key, bool fallback) const { return read_int(key, fallback ? 1 : 0) != 0; }
+  void write_int(SettingKey key, int value);
+  void write_bool(SettingKey key, bool value) { write_int(key, value ? 1 : 0); }
+  // Closes the store; later reads give defaults and writes are dropped.
+  void close();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace vx
