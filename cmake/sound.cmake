@@ -10,3 +10,7 @@ if(VORNIX_TESTS)
   target_link_libraries(settings-tests PRIVATE vornix-settings GTest::gtest_main)
   gtest_discover_tests(settings-tests DISCOVERY_MODE PRE_TEST)
 endif()
+
+# Sound over the FSOUND layer.
+add_library(vornix-sound STATIC src/sound/sound.cpp)
+target_link_libraries(vornix-sound PUBLIC vornix-core vornix-settings)
