@@ -167,8 +167,9 @@ class Console {
   void Timer_Phase4_DockTimer();
   void Timer_Phase4_Miss_DockTimer();
   void Timer_Phase4_BonusTimer();
-  // The phase-4 branches of the controls: dir -1 left, +1 right.
-  void phase4_move(int dir);
+  // The phase-4 branches of the controls.
+  void phase4_left_down();
+  void phase4_right_down();
   void phase4_fire_down();
   void phase4_fire_up();
 
@@ -208,6 +209,13 @@ class Console {
   // Hides every flame cell (shot cells of rows 2 to 6).
   void hide_flames();
   int attacker_slots_in_use() const { return (Skill + 1) / 2; }
+  // SkillInterval of the current Skill (a Skill outside 1..4 reads as 1).
+  int skill_interval() const { return SkillInterval[Skill >= 1 && Skill <= 4 ? Skill : 1]; }
+  // The demonstration's set-up, shared by the power-on opening and the game over
+  // sequence. Part one: the two row enemies and their timers; part two, 800 ms
+  // later: the three top-row enemies and the script timer.
+  void demo_set_up_rows();
+  void demo_set_up_script();
 
   // Runs the handler of a timer (the timer set calls this on every tick).
   void run_timer(TimerId id);

@@ -12,7 +12,8 @@ void Console::Timer_Phase4_Shuttle_DownTimer() {}
 void Console::Timer_Phase4_DockTimer() {}
 void Console::Timer_Phase4_Miss_DockTimer() {}
 void Console::Timer_Phase4_BonusTimer() {}
-void Console::phase4_move(int) {}
+void Console::phase4_left_down() {}
+void Console::phase4_right_down() {}
 void Console::phase4_fire_down() {}
 void Console::phase4_fire_up() {}
 
