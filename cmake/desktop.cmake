@@ -66,6 +66,8 @@ if(VORNIX_TESTS)
   file(GLOB desktop_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/desktop/*.cpp)
   add_executable(desktop-tests ${desktop_tests})
   target_link_libraries(desktop-tests PRIVATE vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
+  target_compile_definitions(desktop-tests PRIVATE VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>")
+  add_dependencies(desktop-tests vornix-simulator)
   gtest_discover_tests(desktop-tests DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 endif()

@@ -2,6 +2,8 @@
 // order: the console window TForm1 (out of sight), the secondary forms (hidden),
 // the launcher (which may play at once, unseen), and the event loop.
 #include <QApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "app/command_line.h"
 #include "display/console_window.h"
+#include "display/mouse_map.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
@@ -23,6 +26,23 @@ std::filesystem::path executable_folder(const char* argv0) {
   auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) self = std::filesystem::absolute(argv0, ec);
   return self.parent_path();
+}
+
+// The console window as the screen shows it (where the platform can read the
+// screen back), else as it draws itself; then, on standard output, every element
+// shown at that moment, one "shown <name>" line each, in drawing order.
+bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file) {
+  QPixmap shot;
+  if (QScreen* screen = form1.screen())
+    shot = screen->grabWindow(0, form1.x(), form1.y(), form1.width(), form1.height());
+  if (shot.isNull() || shot.size() != form1.size()) shot = form1.grab();
+  if (!shot.save(QString::fromStdString(file.string()), "PNG")) return false;
+  const vx::SpriteBoard& board = form1.console().board;
+  for (vx::ElementId id : vx::drawing_order())
+    if (board[id].visible && board[id].picture)
+      std::printf("shown %s\n", std::string(vx::element_name(id)).c_str());
+  std::fflush(stdout);
+  return true;
 }
 
 }  // namespace
@@ -73,7 +93,7 @@ int main(int argc, char** argv) {
 
   if (cl->quit_after_ms) {
     QTimer::singleShot(*cl->quit_after_ms, &form1, [&form1, shot = cl->screenshot] {
-      if (shot && !form1.grab().save(QString::fromStdString(shot->string()), "PNG")) {
+      if (shot && !save_screenshot(form1, *shot)) {
         std::fprintf(stderr, "vornix-simulator: %s: the screenshot cannot be written\n", shot->c_str());
         QCoreApplication::exit(1);
         return;
