@@ -2,6 +2,7 @@
 // the completion into phase 3.
 #include "game/console_state.h"
 #include "game/phase2_moves.h"
+#include "game/round_steps.h"
 
 namespace vx {
 namespace {
@@ -17,8 +18,8 @@ void blink_hit_cell(Console& k, bool odd_step) {
   if (k.HitRow >= 7)
     k.board.show(cell, !odd_step);
   else
-    k.board.set_picture_from(cell, odd_step ? k.EnemyLook[k.HitCol][k.HitRow].Body
-                                            : k.EnemyLook[k.HitCol][k.HitRow].Wings);
+    k.board.set_picture_from(cell,
+                             odd_step ? k.EnemyLook[k.HitCol][k.HitRow].Body : k.EnemyLook[k.HitCol][k.HitRow].Wings);
 }
 
 }  // namespace
@@ -97,21 +98,13 @@ void Console::Timer_Phase2_Enemy_Attacking_HitTimer() {
       Vid_Display_Panel_Score(Score, true);
       Snd_Play(Effect::Hit);
       board.show(EnemySprite[HitCol][HitRow], false);
-      if (EnemiesLeft < 1) {
-        Gam_Stop_All_Timers();
-        ControlsReady = false;
-        Step = 0;
-        start_timer(TimerId::Timer_Phase2_Complete, 100);
-      }
+      if (EnemiesLeft < 1) start_completion(*this, TimerId::Timer_Phase2_Complete);
       break;
     }
     case 8:
-      if (HitRow >= 1 && HitRow <= 6) board.set_picture_from(EnemySprite[HitCol][HitRow], EnemyLook[HitCol][HitRow].Whole);
-      enable(TimerId::Timer_Phase2_Enemy_Attacking);
-      enable(TimerId::Timer_Phase123_Enemy_Fire);
-      ShotInFlight = false;
-      ControlsReady = true;
-      enable(self, false);
+      if (HitRow >= 1 && HitRow <= 6)
+        board.set_picture_from(EnemySprite[HitCol][HitRow], EnemyLook[HitCol][HitRow].Whole);
+      resume_after_hit(*this, TimerId::Timer_Phase2_Enemy_Attacking, self);
       break;
     default:
       break;
@@ -125,16 +118,12 @@ void Console::Timer_Phase2_RepriseTimer() {
   constexpr TimerId self = TimerId::Timer_Phase2_Reprise;
   switch (Step) {
     case 1:
-      ShipCol = 3;
-      Vid_Display_Ship(true);
-      Vid_Display_Panel_Lives(Lives, true);
+      reprise_show_lives(*this);
       light_mothership_row();
       set_interval(self, 1500);
       break;
     case 2:
-      Gam_Reset_Numeric_Arrays();
-      Vid_Display_All_Sprites(false);
-      Snd_Play(Effect::Start);
+      reprise_blank(*this);
       set_interval(self, 1650);
       break;
     case 3:
@@ -165,10 +154,7 @@ void Console::Timer_Phase2_CompleteTimer() {
   constexpr TimerId self = TimerId::Timer_Phase2_Complete;
   switch (Step) {
     case 1:
-      Vid_Display_All_Sprites(false);
-      Gam_Reset_Numeric_Arrays();
-      Gam_Phase123_Set_Sprites();
-      Snd_Play(Effect::Phase);
+      completion_blank(*this);
       set_interval(self, 1800);
       break;
     case 2:

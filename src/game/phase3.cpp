@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/console_state.h"
+#include "game/round_steps.h"
 
 namespace vx {
 namespace {
@@ -62,21 +63,12 @@ void Console::Timer_Phase3_Mothership_HitTimer() {
       Vid_Display_Panel_Score(Score, true);
       --EnemiesLeft;
       Snd_Play(Effect::Hit);
-      if (EnemiesLeft < 1) {
-        Gam_Stop_All_Timers();
-        ControlsReady = false;
-        Step = 0;
-        start_timer(TimerId::Timer_Phase3_Complete, 100);
-      }
+      if (EnemiesLeft < 1) start_completion(*this, TimerId::Timer_Phase3_Complete);
       break;
     case 8:
       aEnemy[HitCol][9] = 0;
       board.show(EnemySprite[HitCol][9], false);
-      enable(TimerId::Timer_Phase3_Mothership);
-      enable(TimerId::Timer_Phase123_Enemy_Fire);
-      ShotInFlight = false;
-      ControlsReady = true;
-      enable(self, false);
+      resume_after_hit(*this, TimerId::Timer_Phase3_Mothership, self);
       break;
     default:
       break;
@@ -90,16 +82,12 @@ void Console::Timer_Phase3_RepriseTimer() {
   constexpr TimerId self = TimerId::Timer_Phase3_Reprise;
   switch (Step) {
     case 1:
-      ShipCol = 3;
-      Vid_Display_Ship(true);
-      Vid_Display_Panel_Lives(Lives, true);
+      reprise_show_lives(*this);
       for (int c = 1; c <= kCols; ++c) board.show(EnemySprite[c][9], MothershipSaved[c] == 1);
       set_interval(self, 1500);
       break;
     case 2:
-      Gam_Reset_Numeric_Arrays();
-      Vid_Display_All_Sprites(false);
-      Snd_Play(Effect::Start);
+      reprise_blank(*this);
       set_interval(self, 1650);
       break;
     case 3:
@@ -128,10 +116,7 @@ void Console::Timer_Phase3_CompleteTimer() {
   const auto hide_flame = [this] { board.show(FireSprite[ShipCol][ShuttleRow], false); };
   switch (Step) {
     case 1:
-      Vid_Display_All_Sprites(false);
-      Gam_Reset_Numeric_Arrays();
-      Gam_Phase123_Set_Sprites();
-      Snd_Play(Effect::Phase);
+      completion_blank(*this);
       set_interval(self, 3300);
       break;
     case 2:

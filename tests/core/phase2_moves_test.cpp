@@ -1,10 +1,10 @@
 // The phase-2 movement table, row by row, and what holds for every start cell:
 // attackers stay on the screen and leave it only downwards from row 1.
+#include "game/phase2_moves.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
-#include "game/phase2_moves.h"
 
 namespace vx {
 namespace {

@@ -77,8 +77,8 @@ std::string broken_invariant(const Console& k, std::int32_t last_score) {
   if (k.ShipCol < 1 || k.ShipCol > 5) return "ShipCol";
   if (k.Lives < 0 || k.Lives > 5) return "Lives";
   if (k.Score < last_score) return "score fell";
-  if (k.Phase == 4 && (k.ShuttleRow < 1 || k.ShuttleRow > 6 || k.DockCol < 1 || k.DockCol > 5 ||
-                       k.DockCountdown < 0 || k.DockCountdown > 999))
+  if (k.Phase == 4 && (k.ShuttleRow < 1 || k.ShuttleRow > 6 || k.DockCol < 1 || k.DockCol > 5 || k.DockCountdown < 0 ||
+                       k.DockCountdown > 999))
     return "phase-4 state";
   if (k.Step < 0 || k.Step > 12 || k.HitStep < 0 || k.HitStep > 12) return "sequence step";
   return {};
