@@ -9,6 +9,7 @@ constexpr DemoStep at(int col, int row) { return {col, row, false}; }
 constexpr DemoStep fires(int col, int row) { return {col, row, true}; }
 }  // namespace
 
+// clang-format off
 const std::array<DemoStep, kDemoSteps + 1> kDemoScript{{
     {},
     // Steps 1 to 26, played once.
@@ -27,6 +28,7 @@ const std::array<DemoStep, kDemoSteps + 1> kDemoScript{{
     at(3, 7), at(4, 8), at(5, 8), at(5, 7), at(4, 6), at(3, 5), at(2, 5), at(1, 6),                 // 83..90
     at(2, 7), at(3, 8), at(4, 7), at(3, 6), fires(2, 6),                                            // 91..95
 }};
+// clang-format on
 
 // Part one of the set-up, 800 ms before part two: one enemy in each scrolling row
 // and the two row timers.
@@ -47,18 +49,14 @@ void Console::demo_set_up_script() {
   start_timer(TimerId::Timer_Demo_2, skill_interval());
 }
 
-// The power-on jingle, then skill 1 on the panel and the demonstration.
-void Console::Timer_Demo_1Timer() {
-  constexpr TimerId self = TimerId::Timer_Demo_1;
+void Console::demo_lead_in(TimerId self, Effect sound, int wait_ms, void (*panel)(Console&)) {
   switch (Step) {
     case 1:
-      Snd_Play(Effect::Gameon);
-      set_interval(self, 3300);
+      Snd_Play(sound);
+      set_interval(self, wait_ms);
       break;
     case 2:
-      Skill = 1;
-      Vid_Display_Panel_Skill(Skill, true);
-      GameMode = 2;  // SELECT and START count from now on
+      panel(*this);
       demo_set_up_rows();
       set_interval(self, 800);
       break;
@@ -70,6 +68,15 @@ void Console::Timer_Demo_1Timer() {
       break;
   }
   ++Step;
+}
+
+// The power-on jingle, then skill 1 on the panel and the demonstration.
+void Console::Timer_Demo_1Timer() {
+  demo_lead_in(TimerId::Timer_Demo_1, Effect::Gameon, 3300, [](Console& k) {
+    k.Skill = 1;
+    k.Vid_Display_Panel_Skill(k.Skill, true);
+    k.GameMode = 2;  // SELECT and START count from now on
+  });
 }
 
 // One step of the script. The pace follows the skill chosen at this moment: its

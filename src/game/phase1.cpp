@@ -10,7 +10,7 @@ bool holds_row_enemy(std::int32_t cell) { return (cell & 1) != 0; }
 
 // One tick of a scrolling row. Row 8 runs leftwards (dir -1), row 7 rightwards
 // (dir +1); an enemy leaves at the far edge and a new one enters at the near edge
-// when the row is empty or the last one has gone two columns in, so they keep
+// when the row holds none or one stands three columns from that edge, so they keep
 // three columns apart. No new enemies while fewer than three attackers are left.
 void scroll_row(Console& k, int row, int dir) {
   const int exit_col = dir < 0 ? 1 : kCols;
@@ -58,6 +58,12 @@ void resume_play(Console& k) {
 }
 
 }  // namespace
+
+void Console::start_fleet_rows() {
+  set_interval(TimerId::Timer_Phase1_Enemy_Attacking, skill_interval());
+  start_timer(TimerId::Timer_Phase1_Enemy_Row7, 350);
+  start_timer(TimerId::Timer_Phase1_Enemy_Row8, 200);
+}
 
 // Row 8 scrolls left every 200 ms.
 void Console::Timer_Phase1_Enemy_Row8Timer() { scroll_row(*this, 8, -1); }
@@ -193,11 +199,7 @@ void Console::Timer_Phase1_RepriseTimer() {
       Vid_Display_Ship(true);
       set_interval(TimerId::Timer_Keypress, 300);
       ControlsReady = true;
-      set_interval(TimerId::Timer_Phase1_Enemy_Row8, 200);
-      set_interval(TimerId::Timer_Phase1_Enemy_Row7, 350);
-      set_interval(TimerId::Timer_Phase1_Enemy_Attacking, skill_interval());
-      enable(TimerId::Timer_Phase1_Enemy_Row7);
-      enable(TimerId::Timer_Phase1_Enemy_Row8);
+      start_fleet_rows();
       set_interval(self, 800);
       break;
     case 4:

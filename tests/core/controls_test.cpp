@@ -32,7 +32,7 @@ TEST_F(Keys, TheFortyFourKeysHaveTheirNamesAndCodes) {
     int index;
     const char* name;
     int code;
-  } named[] = {{37, "'up arrow' key", 38},   {38, "'down arrow' key", 40}, {39, "'left arrow' key", 37},
+  } named[] = {{37, "'up arrow' key", 38},    {38, "'down arrow' key", 40}, {39, "'left arrow' key", 37},
                {40, "'right arrow' key", 39}, {41, "'alt' key", 18},        {42, "'ctrl' key", 17},
                {43, "'shift' key", 16},       {44, "'spacebar'", 32}};
   for (const auto& n : named) {

@@ -1,12 +1,12 @@
 // The demonstration's script table, checked against the path and the shot steps
 // as the console's designers wrote them down.
+#include "game/demo_script.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "game/demo_script.h"
 
 namespace vx {
 namespace {
