@@ -216,6 +216,12 @@ class Console {
   // later: the three top-row enemies and the script timer.
   void demo_set_up_rows();
   void demo_set_up_script();
+  // The sequence timer `self` leading into the demonstration: `sound`, then after
+  // `wait_ms` the panel (`panel`) and set-up part one, 800 ms later part two.
+  void demo_lead_in(TimerId self, Effect sound, int wait_ms, void (*panel)(Console&));
+  // Phase 1's rows 7 and 8 start scrolling from fresh periods; the attack timer
+  // gets the skill's interval, to be enabled later.
+  void start_fleet_rows();
 
   // Runs the handler of a timer (the timer set calls this on every tick).
   void run_timer(TimerId id);
