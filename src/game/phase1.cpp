@@ -1,6 +1,7 @@
 // Phase 1: the two scrolling enemy rows, the attackers that dive out of them,
 // their hits, the reprise after a loss and the completion into phase 2.
 #include "game/console_state.h"
+#include "game/round_steps.h"
 
 namespace vx {
 namespace {
@@ -46,15 +47,12 @@ int step_sideways(int col, bool left) {
 // Points for a row enemy: 10 in row 7, 20 in row 8.
 int row_enemy_points(int row) { return 10 * (row / 8) + 10; }
 
-// The end of a hit: the four play timers of the phase start fresh periods with
-// their old intervals, and the player gets the controls back.
-void resume_play(Console& k) {
+// The end of a hit: the two rows, the attackers and the enemy shots start fresh
+// periods with their old intervals, and the player gets the controls back.
+void resume_play(Console& k, TimerId hit_timer) {
   k.enable(TimerId::Timer_Phase1_Enemy_Row8);
   k.enable(TimerId::Timer_Phase1_Enemy_Row7);
-  k.enable(TimerId::Timer_Phase1_Enemy_Attacking);
-  k.enable(TimerId::Timer_Phase123_Enemy_Fire);
-  k.ShotInFlight = false;
-  k.ControlsReady = true;
+  resume_after_hit(k, TimerId::Timer_Phase1_Enemy_Attacking, hit_timer);
 }
 
 }  // namespace
@@ -124,8 +122,7 @@ void Console::Timer_Phase1_Enemy_Rows78_HitTimer() {
   if (aFire[HitCol][HitRow] == 0) board.show(FireSprite[HitCol][HitRow], false);
   Score += row_enemy_points(HitRow);
   Vid_Display_Panel_Score(Score, true);
-  resume_play(*this);
-  enable(TimerId::Timer_Phase1_Enemy_Rows78_Hit, false);
+  resume_play(*this, TimerId::Timer_Phase1_Enemy_Rows78_Hit);
 }
 
 // An attacker's cell was hit: it blinks for 700 ms; at the seventh step the row
@@ -162,16 +159,10 @@ void Console::Timer_Phase1_Enemy_Attacking_HitTimer() {
     Vid_Display_Panel_Score(Score, true);
     Snd_Play(Effect::Hit);
     board.show(sprite, false);
-    if (EnemiesLeft < 1) {  // the tenth attacker: the phase is complete
-      Gam_Stop_All_Timers();
-      ControlsReady = false;
-      Step = 0;
-      start_timer(TimerId::Timer_Phase1_Complete, 100);
-    }
+    if (EnemiesLeft < 1) start_completion(*this, TimerId::Timer_Phase1_Complete);  // the tenth attacker
   } else if (HitStep == 8) {
     if (HitRow <= 6) board.set_picture_from(sprite, EnemyLook[HitCol][HitRow].Whole);
-    resume_play(*this);
-    enable(TimerId::Timer_Phase1_Enemy_Attacking_Hit, false);
+    resume_play(*this, TimerId::Timer_Phase1_Enemy_Attacking_Hit);
   }
   ++HitStep;
 }
@@ -182,16 +173,12 @@ void Console::Timer_Phase1_RepriseTimer() {
   constexpr TimerId self = TimerId::Timer_Phase1_Reprise;
   switch (Step) {
     case 1:
-      ShipCol = 3;
-      Vid_Display_Ship(true);
-      Vid_Display_Panel_Lives(Lives, true);
+      reprise_show_lives(*this);
       light_mothership_row();
       set_interval(self, 1500);
       break;
     case 2:
-      Gam_Reset_Numeric_Arrays();
-      Vid_Display_All_Sprites(false);
-      Snd_Play(Effect::Start);
+      reprise_blank(*this);
       set_interval(self, 1650);
       break;
     case 3:
@@ -222,10 +209,7 @@ void Console::Timer_Phase1_CompleteTimer() {
   constexpr TimerId self = TimerId::Timer_Phase1_Complete;
   switch (Step) {
     case 1:
-      Vid_Display_All_Sprites(false);
-      Gam_Reset_Numeric_Arrays();
-      Gam_Phase123_Set_Sprites();
-      Snd_Play(Effect::Phase);
+      completion_blank(*this);
       set_interval(self, 1800);
       break;
     case 2:
