@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <span>
 #include <cstdint>
 #include <string>
@@ -235,10 +236,12 @@ struct NamedOperation {
 std::span<const NamedOperation> console_operations();
 const NamedOperation* find_operation(std::string_view name);
 
-// The game variables by name, for dumps and the runner's `set`.
+// The game variables by name with the range their users rely on, for dumps and
+// the runner's `set`.
 struct NamedVariable {
   std::string_view name;
   std::variant<std::int32_t Console::*, bool Console::*> member;
+  std::int32_t lo = INT32_MIN, hi = INT32_MAX;
 };
 std::span<const NamedVariable> console_variables();
 const NamedVariable* find_variable(std::string_view name);
