@@ -1,16 +1,36 @@
 find_package(Qt6 REQUIRED COMPONENTS Core)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2 SDL2_mixer)
 
 # The per-user settings store.
 add_library(vornix-settings STATIC src/platform/settings.cpp)
 target_include_directories(vornix-settings PUBLIC src)
 target_link_libraries(vornix-settings PUBLIC Qt6::Core)
 
+# Sound: the FSOUND layer over SDL2_mixer and the console's Snd_ operations.
+add_library(vornix-sound STATIC src/sound/fsound.cpp src/sound/sound.cpp)
+target_link_libraries(vornix-sound PUBLIC vornix-core vornix-settings PkgConfig::SDL2)
+
+# The effects' synthesis (also compiled into make-assets, which writes the files).
+add_library(vornix-sound-synth STATIC
+  tools/make-assets/sound_synth.cpp
+  tools/make-assets/sound_effects.cpp
+  tools/make-assets/sound_wav.cpp
+  tools/make-assets/sounds.cpp)
+target_include_directories(vornix-sound-synth PUBLIC tools/make-assets)
+target_link_libraries(vornix-sound-synth PUBLIC vornix-core)
+
 if(VORNIX_TESTS)
   add_executable(settings-tests tests/platform/settings_test.cpp)
   target_link_libraries(settings-tests PRIVATE vornix-settings GTest::gtest_main)
   gtest_discover_tests(settings-tests DISCOVERY_MODE PRE_TEST)
-endif()
 
-# Sound over the FSOUND layer.
-add_library(vornix-sound STATIC src/sound/sound.cpp)
-target_link_libraries(vornix-sound PUBLIC vornix-core vornix-settings)
+  file(GLOB sound_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/sound/*.cpp)
+  add_executable(sound-tests ${sound_tests})
+  target_link_libraries(sound-tests PRIVATE vornix-sound vornix-sound-synth GTest::gtest_main)
+  # Every test opens SDL's dummy driver unless it asks for another; none sleeps.
+  target_compile_definitions(sound-tests PRIVATE
+    VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}")
+  add_dependencies(sound-tests assets)
+  gtest_discover_tests(sound-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+endif()
