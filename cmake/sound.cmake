@@ -20,6 +20,14 @@ add_library(vornix-sound-synth STATIC
 target_include_directories(vornix-sound-synth PUBLIC tools/make-assets)
 target_link_libraries(vornix-sound-synth PUBLIC vornix-core)
 
+# vornix-sound-replay: a game's sound events, heard or rendered to a WAV file.
+find_package(nlohmann_json 3 REQUIRED)
+add_library(vornix-sound-replay-lib STATIC tools/sound-replay/sound_replay.cpp)
+target_include_directories(vornix-sound-replay-lib PUBLIC tools/sound-replay)
+target_link_libraries(vornix-sound-replay-lib PUBLIC vornix-sound nlohmann_json::nlohmann_json)
+add_executable(vornix-sound-replay tools/sound-replay/main.cpp)
+target_link_libraries(vornix-sound-replay PRIVATE vornix-sound-replay-lib vornix-sound-synth)
+
 if(VORNIX_TESTS)
   add_executable(settings-tests tests/platform/settings_test.cpp)
   target_link_libraries(settings-tests PRIVATE vornix-settings GTest::gtest_main)
@@ -27,10 +35,15 @@ if(VORNIX_TESTS)
 
   file(GLOB sound_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/sound/*.cpp)
   add_executable(sound-tests ${sound_tests})
-  target_link_libraries(sound-tests PRIVATE vornix-sound vornix-sound-synth GTest::gtest_main)
-  # Every test opens SDL's dummy driver unless it asks for another; none sleeps.
+  target_link_libraries(sound-tests PRIVATE vornix-sound vornix-sound-synth vornix-sound-replay-lib GTest::gtest_main)
   target_compile_definitions(sound-tests PRIVATE
-    VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}")
+    VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}" SOUND_TEST_DIR="${CMAKE_SOURCE_DIR}/tests/sound")
   add_dependencies(sound-tests assets)
+  # Every test opens SDL's dummy driver unless it asks for another; none sleeps.
   gtest_discover_tests(sound-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+
+  # The replay program on the same game, into a WAV file to listen to.
+  add_test(NAME sound-replay-whole-game
+    COMMAND vornix-sound-replay --data-dir ${CMAKE_BINARY_DIR} --wav ${CMAKE_BINARY_DIR}/whole_game.wav
+            ${CMAKE_SOURCE_DIR}/tests/sound/whole_game.sounds)
 endif()
