@@ -1,0 +1,12 @@
+# libFuzzer targets (configure with clang and -DVORNIX_FUZZ=ON; tools/fuzz.sh does it).
+option(VORNIX_FUZZ "Build the fuzz targets" OFF)
+if(VORNIX_FUZZ)
+  set(fuzz_flags -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
+  function(vornix_fuzz_target name source)
+    add_executable(${name} ${source})
+    target_compile_options(${name} PRIVATE ${fuzz_flags})
+    target_link_options(${name} PRIVATE ${fuzz_flags})
+    target_link_libraries(${name} PRIVATE ${ARGN})
+  endfunction()
+  vornix_fuzz_target(fuzz-vxs fuzz/vxs_fuzz.cpp vornix-script-lib)
+endif()
