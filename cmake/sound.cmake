@@ -9,7 +9,8 @@ target_link_libraries(vornix-settings PUBLIC Qt6::Core)
 
 # Sound: the FSOUND layer over SDL2_mixer and the console's Snd_ operations.
 add_library(vornix-sound STATIC src/sound/fsound.cpp src/sound/sound.cpp)
-target_link_libraries(vornix-sound PUBLIC vornix-core vornix-settings PkgConfig::SDL2)
+# vornix-platform (the termination request) comes with the desktop area.
+target_link_libraries(vornix-sound PUBLIC vornix-core vornix-settings vornix-platform PkgConfig::SDL2)
 
 # The effects' synthesis (also compiled into make-assets, which writes the files).
 add_library(vornix-sound-synth STATIC
@@ -35,15 +36,15 @@ if(VORNIX_TESTS)
 
   file(GLOB sound_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/sound/*.cpp)
   add_executable(sound-tests ${sound_tests})
-  target_link_libraries(sound-tests PRIVATE vornix-sound vornix-sound-synth vornix-sound-replay-lib GTest::gtest_main)
+  target_link_libraries(sound-tests PRIVATE vornix-sound vornix-sound-synth vornix-sound-replay-lib vornix-autoplay GTest::gtest_main)
   target_compile_definitions(sound-tests PRIVATE
-    VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}" SOUND_TEST_DIR="${CMAKE_SOURCE_DIR}/tests/sound")
+    VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}")
   add_dependencies(sound-tests assets)
   # Every test opens SDL's dummy driver unless it asks for another; none sleeps.
   gtest_discover_tests(sound-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
 
-  # The replay program on the same game, into a WAV file to listen to.
-  add_test(NAME sound-replay-whole-game
-    COMMAND vornix-sound-replay --data-dir ${CMAKE_BINARY_DIR} --wav ${CMAKE_BINARY_DIR}/whole_game.wav
-            ${CMAKE_SOURCE_DIR}/tests/sound/whole_game.sounds)
+  # The replay program from a dump to a WAV file.
+  add_test(NAME sound-replay-to-wav
+    COMMAND vornix-sound-replay --data-dir ${CMAKE_BINARY_DIR} --wav ${CMAKE_BINARY_DIR}/replay_check.wav
+            ${CMAKE_SOURCE_DIR}/tests/sound/replay_check.sounds)
 endif()

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/message_box.h"
+#include "platform/termination.h"
 
 namespace vx {
 namespace {
@@ -33,6 +34,7 @@ bool Sound::start(std::string_view choice, SettingsStore& settings) {
   show_error_box(kSoundFolderBroken);
   settings.write_int(SettingKey::SoundMode, -1);
   settings.write_bool(SettingKey::SplashScreen, true);
+  request_termination();
   return false;
 }
 

@@ -36,8 +36,8 @@ class Sound : public SoundSink {
   // Sound start-up. `choice` is the launcher's text: "(no sound)", "Windows
   // MultiMedia" or "Microsoft DirectSound". Writes SoundMode, then starts the
   // library and loads the fourteen samples. Returns false when the Bonus sample
-  // could not be loaded, after showing the reinstall message and writing
-  // SoundMode -1 and SplashScreen true; the caller then requests termination.
+  // could not be loaded, after showing the reinstall message, writing SoundMode
+  // -1 and SplashScreen true, and requesting termination; the caller then stops.
   bool start(std::string_view choice, SettingsStore& settings);
   // The library part of start-up, without the settings: sets SoundEnabled, starts
   // the library on `output_type` and loads the fourteen samples. False when the

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/message_box.h"
+#include "platform/termination.h"
 #include "sound/sound.h"
 #include "sound_test_support.h"
 
@@ -76,6 +77,7 @@ struct SoundStartup : SoundTest {
     watched = &log;
     log.at_init = [this] { return " with SoundMode " + stored("SoundMode"); };
     folder = copy_sound_folder(tmp());
+    set_termination_hook({});
     set_error_box([this](std::string_view text) {
       box_texts.push_back(std::string(text) + " [SoundMode " + stored("SoundMode") + ", SplashScreen " +
                           stored("SplashScreen") + "]");
@@ -155,6 +157,7 @@ TEST_F(SoundStartup, AMissingSoundFolderSaysSoAndLeavesTheLauncherToChooseAgain)
                            "Sound folder unproperly installed. Please reinstall the game. [SoundMode 0, SplashScreen 0]"});
   EXPECT_EQ(stored("SoundMode"), "-1");
   EXPECT_EQ(stored("SplashScreen"), "1");
+  EXPECT_TRUE(termination_requested());
   sound->Snd_Play(Effect::Fire);  // nothing loaded: silent, no crash
 }
 
@@ -168,8 +171,10 @@ TEST_F(SoundStartup, OnlyBonusDecidesFailure) {
   const auto others = copy_sound_folder(tmp() / "others");
   for (const char* gone : {"Complete.wav", "Fire.wav", "Tick.wav"}) std::filesystem::remove(others / gone);
   std::ofstream(others / "Hit.wav") << "RIFF$ WAVE broken";
+  set_termination_hook({});
   EXPECT_TRUE(start(others, "Microsoft DirectSound"));
   EXPECT_TRUE(box_texts.empty());
+  EXPECT_FALSE(termination_requested());
   EXPECT_EQ(stored("SoundMode"), "0");
 }
 

@@ -42,7 +42,8 @@ std::vector<SoundEvent> read_sound_events(std::istream& in) {
   return events;
 }
 
-bool replay_sound_events(const std::vector<SoundEvent>& events, SoundSink& sound, std::int64_t tail_ms) {
+bool replay_sound_events(const std::vector<SoundEvent>& events, SoundSink& sound, std::int64_t tail_ms,
+                         std::vector<MixSpan>* landed) {
   const int rate = fsound_rate();
   if (rate == 0) return false;
   const auto frame_at = [&](std::int64_t t) { return static_cast<std::uint64_t>(t < 0 ? 0 : t) * rate / 1000; };
@@ -52,8 +53,10 @@ bool replay_sound_events(const std::vector<SoundEvent>& events, SoundSink& sound
   for (const SoundEvent& e : events) {
     if (!fsound_wait_mixed(frame_at(e.t), patience(e.t - now))) return false;
     now = e.t;
+    const auto before = fsound_mixed_frames();
     if (e.play) sound.Snd_Play(*e.play);
     else sound.Snd_Silence();
+    if (landed) landed->push_back({before, fsound_mixed_frames()});
   }
   return fsound_wait_mixed(frame_at(now + tail_ms), patience(tail_ms));
 }

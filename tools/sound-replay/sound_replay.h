@@ -22,8 +22,15 @@ struct SoundEvent {
 // std::runtime_error "line N: ..." for an event it cannot read.
 std::vector<SoundEvent> read_sound_events(std::istream& in);
 
+// Where a call landed in the mix: the frames mixed just before and just after it.
+struct MixSpan {
+  std::uint64_t before = 0, after = 0;
+};
+
 // Makes each call when the mixer has mixed up to its time, then lets `tail_ms`
-// more be mixed. False when the mixer stops mixing (closed or stalled).
-bool replay_sound_events(const std::vector<SoundEvent>& events, SoundSink& sound, std::int64_t tail_ms);
+// more be mixed. False when the mixer stops mixing (closed or stalled). `landed`,
+// when given, receives where each call landed.
+bool replay_sound_events(const std::vector<SoundEvent>& events, SoundSink& sound, std::int64_t tail_ms,
+                         std::vector<MixSpan>* landed = nullptr);
 
 }  // namespace vx
