@@ -1,22 +1,17 @@
 // The scenario runner behind vornix-script: a console on the virtual clock, driven
-// one command a line, printing dumps and screens. Also used in-process by benchmarks.
+// one command a line, printing dumps and screens. Also used in-process by
+// benchmarks, and by the desktop program to check a script before playing it.
 #pragma once
 
 #include <cstdint>
 #include <iosfwd>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "game/console_state.h"
+#include "script_commands.h"
 
 namespace vx {
-
-struct ScriptError : std::runtime_error {
-  ScriptError(int line, const std::string& what) : std::runtime_error(what), line(line) {}
-  int line;
-};
 
 class ScriptRunner {
  public:
@@ -26,12 +21,12 @@ class ScriptRunner {
 
   Console& console() { return k_; }
   // Runs one script line; throws ScriptError naming the line.
-  void run_line(std::string_view line, int line_no);
+  void run_line(std::string_view line, int line_no) { commands_.run_line(line, line_no); }
   // Runs a whole script; on a fault prints "line N: ..." to `err` and returns 2.
   int run(std::istream& in, std::ostream& err);
 
-  std::string dump();
-  std::string show() const;
+  std::string dump() { return commands_.dump(); }
+  std::string show() const { return commands_.show(); }
 
  private:
   class Recorder : public SoundSink {
@@ -46,11 +41,16 @@ class ScriptRunner {
     std::string events_;
   };
 
-  void set_command(const std::vector<std::string_view>& w, int line_no);
-
   std::ostream& out_;
   Console k_;
   Recorder sounds_{k_.timers};
+  ScriptCommands commands_{k_, out_, recorded_sounds()};
+
+  ScriptHooks recorded_sounds() {
+    ScriptHooks hooks;
+    hooks.sounds = [this] { return sounds_.take(); };
+    return hooks;
+  }
 };
 
 }  // namespace vx
