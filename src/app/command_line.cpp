@@ -14,6 +14,10 @@ const char* const kUsage =
     "  --no-dialogs         write error messages to standard error instead of showing them\n"
     "  --screenshot FILE    with --quit-after: save the console window as a PNG picture\n"
     "  --quit-after MS      end the program after MS milliseconds of running\n"
+    "  --script FILE        play a .vxs script on the shown console in real time, then end\n"
+    "  --trace-timers FILE  write each timer tick: name, due, ran, interval (microseconds)\n"
+    "  --trace-input FILE   write the first paint, then each key press's arrival and the\n"
+    "                       end of the paint that shows it (microseconds since the epoch)\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -67,6 +71,9 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
         return std::nullopt;
       }
       cl.quit_after_ms = n;
+    } else if (a == "--script" || a == "--trace-timers" || a == "--trace-input") {
+      if (!value(v)) return std::nullopt;
+      (a == "--script" ? cl.script : a == "--trace-timers" ? cl.trace_timers : cl.trace_input) = v;
     } else {
       error = "unknown option \"" + a + "\"";
       return std::nullopt;

@@ -17,6 +17,8 @@ struct CommandLine {
   bool no_dialogs = false;                        // --no-dialogs
   std::optional<std::filesystem::path> screenshot;  // --screenshot FILE
   std::optional<int> quit_after_ms;               // --quit-after MS
+  // Measurement: a script on the real clock and traces of the timers and keys.
+  std::optional<std::filesystem::path> script, trace_timers, trace_input;
 };
 
 // Parses the arguments after the program's name; on a fault, `error` says what is wrong.

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/script_player.h"
+#include "app/traces.h"
 #include "display/console_window.h"
 #include "display/mouse_map.h"
 #include "frontend/splash_form.h"
@@ -63,6 +65,19 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // A script is read and checked before anything starts.
+  std::vector<std::string> script;
+  if (cl->script && !(vx::read_script(cl->script->string(), script, error) && vx::ScriptPlayer::check(script, error))) {
+    std::fprintf(stderr, "vornix-simulator: %s: %s\n", cl->script->c_str(), error.c_str());
+    return 2;
+  }
+  vx::TraceFile timer_trace, input_trace;
+  if ((cl->trace_timers && !timer_trace.open(*cl->trace_timers, error)) ||
+      (cl->trace_input && !input_trace.open(*cl->trace_input, error))) {
+    std::fprintf(stderr, "vornix-simulator: %s\n", error.c_str());
+    return 2;
+  }
+
   // The program's folder is the working directory: skins, sounds and documents
   // are found relative to it.
   std::error_code ec;
@@ -76,6 +91,16 @@ int main(int argc, char** argv) {
   vx::set_termination_hook([] { QCoreApplication::exit(0); });
 
   vx::TForm1 form1({data, cl->seed});
+  // Measurement: the traces and the script start with the console window.
+  if (timer_trace.get()) vx::trace_timers(form1, timer_trace.get());
+  std::optional<vx::InputTrace> input_watch;
+  if (input_trace.get()) input_watch.emplace(form1, input_trace.get());
+  std::optional<vx::ScriptPlayer> player;
+  if (cl->script) player.emplace(form1, std::move(script));
+  form1.on_paint_end = [&input_watch, &player] {
+    if (input_watch) input_watch->painted();
+    if (player) player->start();
+  };
   // The about box, the key form and the manual viewer are created here, hidden.
   vx::TSplashForm launcher(form1);
 

@@ -150,6 +150,7 @@ void TForm1::sync() {
                      look_.backdrop_stretch);
       update_shape(region);
       update(region);
+      ++repaint_requests_;
     }
   }
   if (const auto due = console_.timers.next_due()) {
@@ -173,6 +174,7 @@ void TForm1::repaint_all() {
   shape_ = QImage();
   update_shape(all);
   update();
+  ++repaint_requests_;
 }
 
 void TForm1::update_shape(const QRegion& changed) {
@@ -213,6 +215,8 @@ void TForm1::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (translucent_key_) p.setCompositionMode(QPainter::CompositionMode_Source);
   for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
+  p.end();
+  if (on_paint_end) on_paint_end();
 }
 
 void TForm1::FormClose() {

@@ -127,6 +127,15 @@ class TForm1 : public QWidget {
   std::optional<int> armed_tick_ms() const {
     return tick_.isActive() ? std::optional<int>(tick_.interval()) : std::nullopt;
   }
+  // The real clock the timers run on while no test replaces it (started at creation).
+  const QElapsedTimer& real_clock() const { return real_clock_; }
+
+  // Measurement hooks (--trace-input, --script), each called when set: a key press
+  // reaches the window; it has been handled (`repaints`: the window will repaint
+  // because of it); a paint of the window has ended.
+  std::function<void()> on_key_arrival;
+  std::function<void(bool repaints)> on_key_handled;
+  std::function<void()> on_paint_end;
 
  protected:
   bool event(QEvent* event) override;
@@ -172,6 +181,8 @@ class TForm1 : public QWidget {
   KeyCodeTracker keys_;
   std::optional<ElementId> pressed_;  // the element a left press went to
   QPoint drag_point_;
+
+  std::uint64_t repaint_requests_ = 0;  // how often sync() has asked for a repaint
 
   QTimer tick_;
   QElapsedTimer real_clock_;

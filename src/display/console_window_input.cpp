@@ -39,11 +39,15 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-  if (run_shortcut(*event)) return;
-  const int code = keys_.press(*event);
-  console_.timers.dispatch(now_());
-  if (code) console_.FormKeyDown(code);
-  sync();
+  if (on_key_arrival) on_key_arrival();
+  const std::uint64_t repaints = repaint_requests_;
+  if (!run_shortcut(*event)) {
+    const int code = keys_.press(*event);
+    console_.timers.dispatch(now_());
+    if (code) console_.FormKeyDown(code);
+    sync();
+  }
+  if (on_key_handled) on_key_handled(repaint_requests_ != repaints);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {

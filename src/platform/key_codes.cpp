@@ -22,6 +22,16 @@ int windows_key_code(int qt_key, bool keypad) {
   return 0;
 }
 
+int qt_key_for_code(int code) {
+  // Printable keys, then the keys Qt numbers from Key_Escape on (arrows, modifiers,
+  // function keys and the rest).
+  for (int key = Qt::Key_Space; key <= Qt::Key_AsciiTilde; ++key)
+    if (windows_key_code(key, false) == code) return key;
+  for (int key = Qt::Key_Escape; key <= Qt::Key_Escape + 0xFF; ++key)
+    if (windows_key_code(key, false) == code) return key;
+  return 0;
+}
+
 int KeyCodeTracker::press(const QKeyEvent& event) {
   const int code = windows_key_code(event.key(), event.modifiers() & Qt::KeypadModifier);
   const quint32 scan = event.nativeScanCode();

@@ -10,6 +10,8 @@ namespace vx {
 // The Windows key code of a Qt key (keypad digits get their own codes 96..105,
 // which no action uses); 0 for a key the program does not know.
 int windows_key_code(int qt_key, bool keypad);
+// A Qt key (not on the keypad) whose Windows key code is `code`; 0 when none is.
+int qt_key_for_code(int code);
 
 // Key events as the console sees them. A key release is matched to its press by
 // the physical key, so a release that Qt reports under another symbol (Shift

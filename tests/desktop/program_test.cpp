@@ -13,58 +13,10 @@
 #include "desktop_fixture.h"
 #include "platform/picture_file.h"
 #include "support/picture_writers.h"
+#include "support/program_run.h"
 
 namespace vx::test {
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-class Program : public testing::Test {
- protected:
-  TempDir config;  // the child's own settings folder
-
-  QProcessEnvironment environment(bool display) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    if (display) {
-      env.insert("QT_QPA_PLATFORM", "offscreen");
-    } else {
-      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
-    }
-    return env;
-  }
-  Outcome run(const QString& program, const QStringList& args, bool display = true) {
-    QProcess p;
-    p.setProcessEnvironment(environment(display));
-    p.start(program, args);
-    Outcome r;
-    if (!p.waitForFinished(60000)) {
-      p.kill();
-      p.waitForFinished();
-      ADD_FAILURE() << "the program did not end";
-      return r;
-    }
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-  }
-  Outcome simulator(const QStringList& args, bool display = true) { return run(VORNIX_SIMULATOR, args, display); }
-  // Settings the child finds at its start.
-  void store_for_child(const std::string& lines) {
-    write_text(config / "Brimlock/Vornix50.conf", "[General]\n" + lines);
-  }
-  std::string stored_by_child() {
-    std::ifstream in(config / "Brimlock/Vornix50.conf");
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-};
 
 TEST_F(Program, HelpAndVersionNeedNoDisplay) {
   const Outcome help = simulator({"--help"}, false);

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 
+#include "game/console_state.h"
 #include "platform/key_codes.h"
 
 namespace vx {
@@ -33,6 +34,17 @@ TEST(KeyCodes, KeypadDigitsAreNotTheDigitKeys) {
   EXPECT_EQ(windows_key_code(Qt::Key_1, true), 97);
   EXPECT_EQ(windows_key_code(Qt::Key_Tab, false), 0);
   EXPECT_EQ(windows_key_code(Qt::Key_Exclam, false), 0);
+}
+
+// A script's key presses reach the window as the Qt key of the assigned code:
+// every assignable key has one, and it maps back to the same code.
+TEST(KeyCodes, EveryAssignableKeyHasAQtKey) {
+  for (std::size_t i = 1; i < KeyName.size(); ++i) {
+    const int qt_key = qt_key_for_code(KeyName[i].code);
+    ASSERT_NE(qt_key, 0) << KeyName[i].name;
+    EXPECT_EQ(windows_key_code(qt_key, false), KeyName[i].code) << KeyName[i].name;
+  }
+  EXPECT_EQ(qt_key_for_code(96), 0);  // keypad 0: no key outside the keypad gives it
 }
 
 QKeyEvent key(QEvent::Type type, int qt_key, quint32 scan, bool repeat = false) {
