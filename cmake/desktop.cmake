@@ -50,13 +50,15 @@ add_library(vornix-frontend STATIC
 target_link_libraries(vornix-frontend PUBLIC vornix-display)
 
 # The program, at the top of the build folder beside its data.
-add_executable(vornix-simulator src/app/main.cpp src/app/command_line.cpp)
+add_executable(vornix-simulator src/app/main.cpp src/app/command_line.cpp
+  src/app/script_player.cpp src/app/traces.cpp)
 target_compile_definitions(vornix-simulator PRIVATE VORNIX_VERSION="${PROJECT_VERSION}")
-target_link_libraries(vornix-simulator PRIVATE vornix-frontend)
+target_link_libraries(vornix-simulator PRIVATE vornix-frontend vornix-script-lib)
 set_target_properties(vornix-simulator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 if(VORNIX_TESTS)
-  add_library(vornix-test-install STATIC tests/support/test_install.cpp tests/support/picture_writers.cpp)
+  add_library(vornix-test-install STATIC tests/support/test_install.cpp tests/support/picture_writers.cpp
+  tests/support/hostile_pictures.cpp)
   target_include_directories(vornix-test-install PUBLIC tests)
   target_link_libraries(vornix-test-install PUBLIC vornix-core PNG::PNG JPEG::JPEG)
   add_executable(write-test-install tests/support/write_test_install.cpp)

@@ -2,11 +2,10 @@
 // garbage, absurd declared sizes) turned into the placeholder with one line.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
 #include <cstdlib>
 
 #include "platform/picture_file.h"
+#include "support/hostile_pictures.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 
@@ -104,31 +103,9 @@ TEST(PictureDecoding, TheContentDecidesNotTheFileName) {
   EXPECT_TRUE(decode_picture_file(dir / "noextension", error)) << error;
 }
 
-// A PNG that declares `width` x `height` (well-formed chunks, a few bytes of data):
-// a 312-byte file can claim gigabytes.
-Bytes png_declaring(std::uint32_t width, std::uint32_t height) {
-  Bytes b = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  auto chunk = [&](const char* type, Bytes data) {
-    for (int i = 3; i >= 0; --i) b.push_back(static_cast<std::uint8_t>(data.size() >> (8 * i)));
-    const std::size_t start = b.size();
-    b.insert(b.end(), type, type + 4);
-    b.insert(b.end(), data.begin(), data.end());
-    const auto crc = static_cast<std::uint32_t>(crc32(0, b.data() + start, static_cast<uInt>(b.size() - start)));
-    for (int i = 3; i >= 0; --i) b.push_back(crc >> (8 * i) & 0xFF);
-  };
-  Bytes header;
-  for (std::uint32_t v : {width, height})
-    for (int i = 3; i >= 0; --i) header.push_back(v >> (8 * i) & 0xFF);
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
-  chunk("IHDR", header);
-  chunk("IDAT", Bytes{0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
-  chunk("IEND", {});
-  return b;
-}
-
 TEST(PictureDecoding, DeclaredSizesBeyondTheLimitAreRefusedBeforeAllocating) {
   std::string error;
-  EXPECT_FALSE(decode_picture(png_declaring(60000, 60000), error));
+  EXPECT_FALSE(decode_picture(test::png_declaring(60000, 60000), error));
   EXPECT_NE(error.find("60000 x 60000"), std::string::npos) << error;
 
   // A BMP header declaring 30000 x 30000 pixels with no pixels behind it.

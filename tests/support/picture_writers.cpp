@@ -49,7 +49,7 @@ Bytes encode_png(const Picture& picture) {
   return out;
 }
 
-Bytes encode_jpeg(const Picture& picture) {
+Bytes encode_jpeg(const Picture& picture, bool progressive) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr jerr;
   cinfo.err = jpeg_std_error(&jerr);
@@ -63,6 +63,7 @@ Bytes encode_jpeg(const Picture& picture) {
   cinfo.in_color_space = JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, 95, TRUE);
+  if (progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<unsigned char> row(static_cast<std::size_t>(picture.width) * 3);
   while (cinfo.next_scanline < cinfo.image_height) {

@@ -17,7 +17,7 @@ using Bytes = std::vector<std::uint8_t>;
 Picture solid_picture(int width, int height, std::uint32_t argb, bool has_alpha = false);
 
 Bytes encode_png(const Picture& picture);   // RGBA when has_alpha, else RGB
-Bytes encode_jpeg(const Picture& picture);  // quality 95, RGB
+Bytes encode_jpeg(const Picture& picture, bool progressive = false);  // quality 95, RGB
 Bytes encode_bmp(const Picture& picture);   // 24 bits, bottom-up
 
 void write_file(const std::filesystem::path& path, const Bytes& bytes);
