@@ -220,7 +220,8 @@ std::string ScriptCommands::dump() {
   o += ",\"Attacker\":[";
   for (int i = 1; i <= 2; ++i) {
     const auto& a = k.Attacker[i];
-    o += (i > 1 ? "," : "") + std::string("{\"Col\":") + std::to_string(a.Col) + ",\"Row\":" +
+    if (i > 1) o += ',';
+    o += "{\"Col\":" + std::to_string(a.Col) + ",\"Row\":" +
          std::to_string(a.Row) + ",\"Pattern\":" + std::to_string(a.Pattern) + ",\"Points\":" +
          std::to_string(a.Points) + "}";
   }
@@ -228,7 +229,10 @@ std::string ScriptCommands::dump() {
   k.Debug_aFire();
   o += "],\"aEnemy\":" + json_string(k.la_debug_aEnemy) + ",\"aFire\":" + json_string(k.la_debug_aFire);
   o += ",\"MothershipSaved\":[";
-  for (int c = 1; c <= kCols; ++c) o += (c > 1 ? "," : "") + std::to_string(k.MothershipSaved[c]);
+  for (int c = 1; c <= kCols; ++c) {
+    if (c > 1) o += ',';
+    o += std::to_string(k.MothershipSaved[c]);
+  }
   o += "]";
 
   auto vis = [&](ElementId id) { return b[id].visible ? '1' : '0'; };
@@ -291,8 +295,10 @@ std::string ScriptCommands::dump() {
   o += ",\"hints\":{";
   const ElementId hinted[] = {btn_power_top,  btn_select_top,         btn_start_top,          btn_joystick_top,
                               btn_fire_top,   btn_ctrlr_overlay_left, btn_ctrlr_overlay_right};
-  for (ElementId id : hinted)
-    o += (id == btn_power_top ? "" : ",") + json_string(element_name(id)) + ":" + json_string(b[id].hint);
+  for (ElementId id : hinted) {
+    if (id != btn_power_top) o += ',';
+    o += json_string(element_name(id)) + ":" + json_string(b[id].hint);
+  }
   o += "}}";
   return o;
 }

@@ -1,0 +1,125 @@
+// The display's costs, on the bundled skins of the build's data folder: the skin
+// loader (decode and place every element, windowed and full screen on a
+// 1920 x 1080 screen), and painting the console into the window's back buffer,
+// whole and for one changed cell, with the console in its demonstration.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <string>
+
+#include "display/board_painter.h"
+#include "display/form_design.h"
+#include "display/gfxinit.h"
+#include "display/skin_table.h"
+#include "game/console_state.h"
+#include "platform/data_folder.h"
+#include "platform/ini_file.h"
+
+namespace vx {
+namespace {
+
+const std::filesystem::path kData = VORNIX_DATA_DIR;
+
+SkinTable bundled_skins() {
+  IniFile config;
+  config.load(kData / "Config.ini");
+  return read_skin_table(config);
+}
+
+SkinLoadRequest request_for(const SkinRecord& skin, bool fullscreen) {
+  SkinLoadRequest r;
+  r.skin = &skin;
+  r.FullscreenMode = fullscreen;
+  r.screen_width = 1920;
+  r.screen_height = 1080;
+  r.data_folder = kData;
+  return r;
+}
+
+void BM_SkinLoad(benchmark::State& state, SkinRecord skin, bool fullscreen) {
+  for (auto _ : state) {
+    SpriteBoard board;
+    ConsoleWindowLook look;
+    if (!gfxinit(request_for(skin, fullscreen), board, look)) state.SkipWithError("the skin does not load");
+    benchmark::DoNotOptimize(board);
+  }
+}
+
+// A console as the window holds it: the skin loaded, powered on, 8 s into the
+// demonstration (virtual time).
+struct ShownConsole {
+  Console k;
+  ConsoleWindowLook look;
+  QImage frame;
+  BoardPainter painter;
+
+  ShownConsole(const SkinRecord& skin, bool fullscreen) {
+    for (ElementId id = 0; id < kElementCount; ++id) k.board.show(id, visible_at_creation(id));
+    k.FormCreate();
+    k.random.seed(1);
+    k.FullscreenMode = fullscreen;
+    k.CtrlrOverlay = true;
+    k.assign_keys(kDefaultKeyIndex);
+    k.Vid_Display_Ctrl_Overlay();
+    gfxinit(request_for(skin, fullscreen), k.board, look);
+    k.inp_power_down();
+    k.timers.advance(8000);
+    frame = QImage(look.client_width, look.client_height, QImage::Format_ARGB32_Premultiplied);
+    paint(QRegion(frame.rect()));  // pictures converted once, as the window does
+  }
+  void paint(const QRegion& region) {
+    painter.paint(frame, region, k.board, QColor::fromRgb(colour_to_rgb(look.colour)), look.backdrop_stretch);
+  }
+};
+
+void BM_PaintWhole(benchmark::State& state, SkinRecord skin, bool fullscreen) {
+  ShownConsole shown(skin, fullscreen);
+  const QRegion all(shown.frame.rect());
+  for (auto _ : state) {
+    shown.paint(all);
+    benchmark::DoNotOptimize(shown.frame.constBits());
+  }
+}
+
+void BM_PaintOneCell(benchmark::State& state, SkinRecord skin, bool fullscreen) {
+  ShownConsole shown(skin, fullscreen);
+  const ElementId cell = shown.k.EnemySprite[3][5];
+  for (auto _ : state) {
+    // What the window does when one cell lights or darkens: the changed box only.
+    shown.k.board.show(cell, !shown.k.board[cell].visible);
+    const Sprite& s = shown.k.board[cell];
+    shown.paint(QRegion(s.left, s.top, s.width, s.height));
+    benchmark::DoNotOptimize(shown.frame.constBits());
+  }
+}
+
+void register_all() {
+  static const SkinTable skins = bundled_skins();
+  for (int n = 1; n <= skins.SkinCount; ++n) {
+    const SkinRecord& skin = *skins.at(n);
+    const std::string name = "Skin" + std::to_string(n);
+    for (bool fullscreen : {false, true}) {
+      const std::string mode = fullscreen ? "/fullscreen" : "/windowed";
+      benchmark::RegisterBenchmark(("skin_load/" + name + mode).c_str(), BM_SkinLoad, skin, fullscreen)
+          ->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark(("paint_whole/" + name + mode).c_str(), BM_PaintWhole, skin, fullscreen)
+          ->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark(("paint_cell/" + name + mode).c_str(), BM_PaintOneCell, skin, fullscreen)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vx
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  vx::register_all();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
