@@ -171,7 +171,7 @@ class TForm1 : public QWidget {
 
   KeyCodeTracker keys_;
   std::optional<ElementId> pressed_;  // the element a left press went to
-  QPoint drag_point_;
+  QPoint drag_point_;  // the pointer on the screen minus the window's place, at the press
 
   QTimer tick_;
   QElapsedTimer real_clock_;

@@ -66,10 +66,9 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
       (console_.*target.down)();
       break;
     case MouseRole::Drag:
-      // im_backgroundMouseDown: the drag point, in the element's coordinates.
+      // im_backgroundMouseDown: where the pointer grabbed the console.
       if (!console_.FullscreenMode) {
-        const Sprite& s = console_.board[*pressed_];
-        drag_point_ = at - QPoint(s.left, s.top);
+        drag_point_ = event->globalPosition().toPoint() - pos();
         if (translucent_key_ && windowHandle()) windowHandle()->startSystemMove();  // Wayland
       }
       break;
@@ -84,13 +83,10 @@ void TForm1::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event);
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (pressed_ && (event->buttons() & Qt::LeftButton)) {
-    // im_backgroundMouseMove: the grabbed spot stays under the pointer.
-    if (mouse_target(*pressed_).role == MouseRole::Drag && !console_.FullscreenMode) {
-      const Sprite& s = console_.board[*pressed_];
-      const QPoint pointer = at - QPoint(s.left, s.top);
-      move(x(), y() + (pointer.y() - drag_point_.y()));
-      move(x() + (pointer.x() - drag_point_.x()), y());
-    }
+    // im_backgroundMouseMove: the grabbed spot stays under the pointer (read on
+    // the screen, so moves the window server has not yet reported cannot jitter).
+    if (mouse_target(*pressed_).role == MouseRole::Drag && !console_.FullscreenMode)
+      move(event->globalPosition().toPoint() - drag_point_);
     return;
   }
   const auto hit = hit_test(console_.board, at.x(), at.y());
