@@ -1,0 +1,17 @@
+# Beyond the original console: gamepads, zoom, pause when the window is inactive,
+# and the installation (program, data, desktop entry, icons, AppStream metainfo).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2_ONLY REQUIRED IMPORTED_TARGET sdl2)
+
+# Gamepads over SDL's game controller API.
+add_library(vornix-gamepad STATIC src/platform/gamepad.cpp)
+target_include_directories(vornix-gamepad PUBLIC src)
+target_link_libraries(vornix-gamepad PUBLIC PkgConfig::SDL2_ONLY)
+
+if(VORNIX_TESTS)
+  file(GLOB extras_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/extras/*.cpp)
+  add_executable(extras-tests ${extras_tests})
+  target_link_libraries(extras-tests PRIVATE vornix-gamepad GTest::gtest_main)
+  gtest_discover_tests(extras-tests DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
+endif()
