@@ -12,6 +12,11 @@ const char* const kUsage =
     "                       (default: the program's folder, else ../share/vornix-simulator)\n"
     "  --seed N             seed the random generator with N instead of the clock\n"
     "  --no-dialogs         write error messages to standard error instead of showing them\n"
+    "  --portable           keep the settings in Vornix50.ini in the data folder instead of\n"
+    "                       the user's configuration folder (also when portable.ini lies\n"
+    "                       beside the program)\n"
+    "  --script FILE        play the press, release and wait lines of a .vxs script on the\n"
+    "                       real clock, then end the program\n"
     "  --screenshot FILE    with --quit-after: save the console window as a PNG picture\n"
     "  --quit-after MS      end the program after MS milliseconds of running\n"
     "  --help               show this text\n"
@@ -45,6 +50,11 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
       cl.version = true;
     } else if (a == "--no-dialogs") {
       cl.no_dialogs = true;
+    } else if (a == "--portable") {
+      cl.portable = true;
+    } else if (a == "--script") {
+      if (!value(v)) return std::nullopt;
+      cl.script = v;
     } else if (a == "--data-dir") {
       if (!value(v)) return std::nullopt;
       cl.data_dir = v;

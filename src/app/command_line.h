@@ -15,6 +15,8 @@ struct CommandLine {
   std::optional<std::filesystem::path> data_dir;  // --data-dir DIR
   std::optional<std::uint32_t> seed;              // --seed N
   bool no_dialogs = false;                        // --no-dialogs
+  bool portable = false;                          // --portable
+  std::optional<std::filesystem::path> script;    // --script FILE
   std::optional<std::filesystem::path> screenshot;  // --screenshot FILE
   std::optional<int> quit_after_ms;               // --quit-after MS
 };

@@ -7,16 +7,19 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/script_player.h"
 #include "display/console_window.h"
 #include "display/mouse_map.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
+#include "platform/settings.h"
 #include "platform/termination.h"
 
 namespace {
@@ -63,12 +66,30 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  std::optional<std::vector<vx::ScriptStep>> script;
+  if (cl->script) {
+    std::ifstream in(*cl->script);
+    if (!in) {
+      std::fprintf(stderr, "vornix-simulator: %s: the script cannot be read\n", cl->script->c_str());
+      return 2;
+    }
+    script = vx::read_script(in, error);
+    if (!script) {
+      std::fprintf(stderr, "vornix-simulator: %s: %s\n", cl->script->c_str(), error.c_str());
+      return 2;
+    }
+  }
+
   // The program's folder is the working directory: skins, sounds and documents
   // are found relative to it.
   std::error_code ec;
-  std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, executable_folder(argv[0])), ec);
+  const std::filesystem::path program_folder = executable_folder(argv[0]);
+  std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, program_folder), ec);
   std::filesystem::current_path(data, ec);
   if (ec) std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(), ec.message().c_str());
+  // A portable installation keeps its settings beside its data.
+  if (cl->portable || std::filesystem::exists(program_folder / "portable.ini", ec))
+    vx::use_settings_file(data / "Vornix50.ini");
 
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QString());
@@ -91,6 +112,12 @@ int main(int argc, char** argv) {
   form1.show();
   if (!launcher.skipped()) launcher.show();
 
+  if (script) {
+    // The script starts with the event loop and ends the program after its last line.
+    QTimer::singleShot(0, &form1, [&form1, steps = std::move(*script)]() mutable {
+      vx::play_script(form1, std::move(steps), [] { vx::request_termination(); });
+    });
+  }
   if (cl->quit_after_ms) {
     QTimer::singleShot(*cl->quit_after_ms, &form1, [&form1, shot = cl->screenshot] {
       if (shot && !save_screenshot(form1, *shot)) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <ostream>
 
+#include "game/actions.h"
+
 namespace vx {
 namespace {
 
@@ -130,27 +132,11 @@ void ScriptRunner::run_line(std::string_view line, int line_no) {
 
   if (cmd == "press" || cmd == "release") {
     need(w, 2, line_no);
-    using Op = void (Console::*)();
-    struct Act {
-      std::string_view name;
-      Op down, up;
-    };
-    static const Act acts[] = {
-        {"power", &Console::inp_power_down, nullptr},
-        {"select", &Console::inp_select_down, &Console::inp_select_up},
-        {"start", &Console::inp_start_down, &Console::inp_start_up},
-        {"left", &Console::inp_left_down, &Console::inp_left_up},
-        {"right", &Console::inp_right_down, &Console::inp_right_up},
-        {"fire", &Console::inp_fire_down, &Console::inp_fire_up},
-    };
-    for (const Act& a : acts)
-      if (a.name == w[1]) {
-        const Op op = cmd == "press" ? a.down : a.up;
-        if (!op) throw ScriptError(line_no, "power has no release");
-        (k.*op)();
-        return;
-      }
-    throw ScriptError(line_no, "unknown action '" + std::string(w[1]) + "'");
+    const auto action = action_by_name(w[1]);
+    if (!action) throw ScriptError(line_no, "unknown action '" + std::string(w[1]) + "'");
+    if (cmd == "release" && !kActionOps[*action].up) throw ScriptError(line_no, "power has no release");
+    run_action(k, *action, cmd == "press");
+    return;
   }
   if (cmd == "wait") {
     need(w, 2, line_no);
