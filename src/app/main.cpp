@@ -16,6 +16,7 @@
 #include "app/script_player.h"
 #include "display/console_window.h"
 #include "display/mouse_map.h"
+#include "frontend/app_icon.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
@@ -52,7 +53,7 @@ bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file) {
 
 int main(int argc, char** argv) {
   std::string error;
-  const auto cl = vx::parse_command_line(std::vector<std::string>(argv + 1, argv + argc), error);
+  auto cl = vx::parse_command_line(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!cl) {
     std::fprintf(stderr, "vornix-simulator: %s\n%s", error.c_str(), vx::kUsage);
     return 2;
@@ -81,8 +82,10 @@ int main(int argc, char** argv) {
   }
 
   // The program's folder is the working directory: skins, sounds and documents
-  // are found relative to it.
+  // are found relative to it. Files named on the command line stay where the
+  // player meant them.
   std::error_code ec;
+  if (cl->screenshot) cl->screenshot = std::filesystem::absolute(*cl->screenshot, ec);
   const std::filesystem::path program_folder = executable_folder(argv[0]);
   std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, program_folder), ec);
   std::filesystem::current_path(data, ec);
@@ -93,6 +96,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QString());
+  QGuiApplication::setDesktopFileName(QStringLiteral(VORNIX_APP_ID));  // its installed desktop entry
+  QApplication::setWindowIcon(vx::app_icon());
   if (!cl->no_dialogs) vx::install_qt_error_box();
   vx::set_termination_hook([] { QCoreApplication::exit(0); });
 
