@@ -252,25 +252,28 @@ QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen
   return frame;
 }
 
-QImage key_as_checkerboard(const QImage& frame, QColor key) {
-  QImage out = frame.convertToFormat(QImage::Format_RGB32);
+namespace {
+// A copy of `frame` in `format` where each pixel of colour `key` becomes what
+// `replace(x, y)` gives.
+template <typename Replace>
+QImage replace_key(const QImage& frame, QColor key, QImage::Format format, Replace replace) {
+  QImage out = frame.convertToFormat(format);
   for (int y = 0; y < out.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < out.width(); ++x)
-      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF))
-        row[x] = ((x / 8 + y / 8) % 2) ? qRgb(204, 204, 204) : qRgb(153, 153, 153);
+      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF)) row[x] = replace(x, y);
   }
   return out;
 }
+}  // namespace
+
+QImage key_as_checkerboard(const QImage& frame, QColor key) {
+  return replace_key(frame, key, QImage::Format_RGB32,
+                     [](int x, int y) { return ((x / 8 + y / 8) % 2) ? qRgb(204, 204, 204) : qRgb(153, 153, 153); });
+}
 
 QImage key_as_transparent(const QImage& frame, QColor key) {
-  QImage out = frame.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < out.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x)
-      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF)) row[x] = 0;
-  }
-  return out;
+  return replace_key(frame, key, QImage::Format_ARGB32, [](int, int) { return QRgb(0); });
 }
 
 }  // namespace vx::assets

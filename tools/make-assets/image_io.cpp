@@ -98,6 +98,17 @@ const char* png_decode(std::FILE* f, PngPixels* out) {
   return nullptr;
 }
 
+// Interleaved 8-bit pixels (3: RGB, 4: RGBA) as a QImage.
+QImage image_from(const unsigned char* px, int w, int h, int channels) {
+  QImage img(w, h, QImage::Format_ARGB32);
+  for (int y = 0; y < h; ++y) {
+    const unsigned char* s = px + static_cast<std::size_t>(y) * w * channels;
+    auto* d = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < w; ++x, s += channels) d[x] = qRgba(s[0], s[1], s[2], channels == 4 ? s[3] : 255);
+  }
+  return img;
+}
+
 LoadedPicture read_png(std::FILE* f) {
   LoadedPicture result;
   PngPixels px;
@@ -105,14 +116,8 @@ LoadedPicture read_png(std::FILE* f) {
     result.error = err;
     return result;
   }
-  QImage img(px.width, px.height, QImage::Format_ARGB32);
-  for (int y = 0; y < px.height; ++y) {
-    const unsigned char* s = px.rgba + static_cast<std::size_t>(y) * px.width * 4;
-    auto* d = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < px.width; ++x, s += 4) d[x] = qRgba(s[0], s[1], s[2], s[3]);
-  }
+  result.image = image_from(px.rgba, px.width, px.height, 4);
   std::free(px.rgba);
-  result.image = img;
   result.has_alpha = px.has_alpha;
   return result;
 }
@@ -228,14 +233,8 @@ LoadedPicture read_jpeg(std::FILE* f) {
     result.error = std::string("not a valid JPEG file: ") + message;
     return result;
   }
-  QImage img(px.width, px.height, QImage::Format_ARGB32);
-  for (int y = 0; y < px.height; ++y) {
-    const unsigned char* s = px.rgb + static_cast<std::size_t>(y) * px.width * 3;
-    auto* d = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < px.width; ++x, s += 3) d[x] = qRgb(s[0], s[1], s[2]);
-  }
+  result.image = image_from(px.rgb, px.width, px.height, 3);
   std::free(px.rgb);
-  result.image = img;
   return result;
 }
 

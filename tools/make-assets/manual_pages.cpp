@@ -62,7 +62,19 @@ class Page {
     y_ += draw_html(html, QPointF(kMargin + 14, y_), width() - 2 * kMargin - 14) + 5;
   }
 
-  void picture(const QImage& img, double x, double top) { p_.drawImage(QPointF(x, top), img); }
+  // `img` framed at the right margin from here on, the paragraphs in the column
+  // to its left; continues below whichever ends lower.
+  void beside(const QImage& img, std::initializer_list<QString> paragraphs) {
+    const double top = y_ + 2;
+    soft_shape(p_, rounded(QRectF(width() - kMargin - img.width(), top, img.width(), img.height()), 8),
+               QColor(0, 0, 0, 90), 4, {1, 3});
+    p_.save();
+    p_.setClipPath(rounded(QRectF(width() - kMargin - img.width(), top, img.width(), img.height()), 8));
+    p_.drawImage(QPointF(width() - kMargin - img.width(), top), img);
+    p_.restore();
+    for (const QString& text : paragraphs) para(text, 0, width() - 2 * kMargin - img.width() - 14);
+    y_ = std::max(y_, top + img.height() + 8);
+  }
 
   QImage finish() {
     if (number_ == 1) {
@@ -120,15 +132,6 @@ QImage screen_view(const std::filesystem::path& data_dir, ComposeState state, in
   return console.copy(skin().screen.glass).scaledToHeight(height, Qt::SmoothTransformation);
 }
 
-void framed(Page& page, const QImage& img, double x, double top) {
-  QPainter& p = page.painter();
-  soft_shape(p, rounded(QRectF(x, top, img.width(), img.height()), 8), QColor(0, 0, 0, 90), 4, {1, 3});
-  p.save();
-  p.setClipPath(rounded(QRectF(x, top, img.width(), img.height()), 8));
-  p.drawImage(QPointF(x, top), img);
-  p.restore();
-}
-
 QImage cover(const std::filesystem::path& data_dir) {
   Page page(1, QString());
   QPainter& p = page.painter();
@@ -165,9 +168,9 @@ QImage controls_page() {
   const SkinDesign& d = skin();
   const QImage frame = key_as_transparent(case_frame(d, {}), d.key);
   const QImage deck = frame.copy(QRect(12, 576, 504, 150)).scaledToWidth(415, Qt::SmoothTransformation);
-  page.painter().fillPath(rounded(QRectF(30, page.y(), deck.width(), deck.height()), 8), QColor(214, 206, 188));
-  framed(page, deck, 30, page.y());
   QPainter& p = page.painter();
+  p.fillPath(rounded(QRectF(30, page.y(), deck.width(), deck.height()), 8), QColor(214, 206, 188));
+  p.drawImage(QPointF(30, page.y()), deck);
   // Callout numbers over the deck picture.
   const double sx = 415.0 / 504, top = page.y();
   auto callout = [&](int n, QPointF at) {
@@ -205,18 +208,13 @@ QImage controls_page() {
 
 QImage phases_12_page(const std::filesystem::path& data_dir) {
   Page page(3, "Phases 1 and 2");
-  const QImage screen = screen_view(data_dir, ComposeState::Demo, 250);
-  framed(page, screen, 475 - kMargin - screen.width(), page.y() + 4);
-  const double indent_right = screen.width() + 14;
   page.heading("Phase 1: the fleet");
-  const double col = 475 - 2 * kMargin - indent_right;
-  auto narrow = [&](const QString& text) { page.para(text, 0, col); };
-  narrow("Two rows of enemies cross the top of the screen: the upper row to the left, the lower row to the "
-         "right. They never come down and never shoot, but they are worth points.");
-  narrow("Out of these rows break the attackers, one at a time at skill levels 1 and 2, two at a time at "
-         "levels 3 and 4. They work their way down the screen, dropping shots.");
-  narrow("Above them all waits the mothership.");
-  page.skip(std::max(0.0, 92 + 4 + 250 - page.y()));
+  page.beside(screen_view(data_dir, ComposeState::Demo, 250),
+              {"Two rows of enemies cross the top of the screen: the upper row to the left, the lower row to the "
+               "right. They never come down and never shoot, but they are worth points.",
+               "Out of these rows break the attackers, one at a time at skill levels 1 and 2, two at a time at "
+               "levels 3 and 4. They work their way down the screen, dropping shots.",
+               "Above them all waits the mothership."});
   page.para("Destroy ten attackers to complete the phase. An attacker that slips out at the bottom is not "
             "counted; one that lands on your ship destroys it.");
   page.heading("Phase 2: the attack");
@@ -234,24 +232,19 @@ QImage phases_34_page(const std::filesystem::path& data_dir) {
   Page page(4, "Phases 3 and 4");
   page.heading("Phase 3: the mothership");
   const double top = page.y();
-  QPainter& p = page.painter();
-  for (int c = 2; c <= 4; ++c) p.drawImage(QPointF(kMargin + (c - 2) * 62, top), tile(el_enemy(c, 9), QSize(62, 40)));
+  for (int c = 2; c <= 4; ++c)
+    page.painter().drawImage(QPointF(kMargin + (c - 2) * 62, top), tile(el_enemy(c, 9), QSize(62, 40)));
   page.skip(48);
   page.para("The mothership's three parts flicker along the top row, jumping from column to column, and drop "
             "shots. Hit a part with a shot that reaches the top row in its column while the part is there: 100 "
             "points. Destroy all three parts and the shuttle launches.");
   page.heading("Phase 4: docking the shuttle");
-  const QImage screen = screen_view(data_dir, ComposeState::Phase4, 250);
-  framed(page, screen, 475 - kMargin - screen.width(), page.y() + 2);
-  const double col = 475 - 2 * kMargin - screen.width() - 14;
-  auto narrow = [&](const QString& text) { page.para(text, 0, col); };
-  const double screen_bottom = page.y() + 2 + screen.height();
-  narrow("Your ship has become the dock, and the shuttle climbs out of it to the sixth row. From there it sinks "
-         "one row every two and a quarter seconds.");
-  narrow("Steer it with the joystick, one column at a time, and hold FIRE to fire its thruster: the flame "
-         "shows below it and it rises one row every one and a half seconds.");
-  narrow("The dock slides along the bottom row, left to right and round again.");
-  page.skip(std::max(0.0, screen_bottom + 8 - page.y()));
+  page.beside(screen_view(data_dir, ComposeState::Phase4, 250),
+              {"Your ship has become the dock, and the shuttle climbs out of it to the sixth row. From there it "
+               "sinks one row every two and a quarter seconds.",
+               "Steer it with the joystick, one column at a time, and hold FIRE to fire its thruster: the flame "
+               "shows below it and it rises one row every one and a half seconds.",
+               "The dock slides along the bottom row, left to right and round again."});
   page.para("Set the shuttle down on the bottom row right on top of the dock. The panel counts down from 999 "
             "while you try; whatever is left when you dock is added to your score. Land beside the dock, or let "
             "the count run out, and you miss: no bonus, but no ship lost either. Then a new round begins with "

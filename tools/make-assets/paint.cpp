@@ -136,6 +136,29 @@ QPainterPath text_path_centered(const QString& text, const QFont& font, double c
   return path.translated(center_x - (b.left() + b.width() / 2), 0);
 }
 
+QPainterPath polyline(std::initializer_list<QPointF> pts) {
+  QPainterPath p;
+  for (const QPointF& q : pts) {
+    if (p.elementCount() == 0)
+      p.moveTo(q);
+    else
+      p.lineTo(q);
+  }
+  return p;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> pts) {
+  QPainterPath p = polyline(pts);
+  p.closeSubpath();
+  return p;
+}
+
+QLinearGradient vertical(const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  for (const auto& [at, colour] : stops) g.setColorAt(at, colour);
+  return g;
+}
+
 QPainterPath rounded(const QRectF& r, double radius) {
   QPainterPath path;
   path.addRoundedRect(r, radius, radius);
