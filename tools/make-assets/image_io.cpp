@@ -50,6 +50,14 @@ bool png_write_rows(std::FILE* f, int w, int h, bool alpha, png_bytepp rows) {
   return true;
 }
 
+// libpng reports through these instead of printing: the message is kept for
+// the caller, warnings are dropped.
+void png_error_keep(png_structp png, png_const_charp message) {
+  if (auto* keep = static_cast<char*>(png_get_error_ptr(png))) std::snprintf(keep, 128, "%s", message);
+  png_longjmp(png, 1);
+}
+void png_warning_drop(png_structp, png_const_charp) {}
+
 struct PngPixels {
   int width = 0, height = 0;
   bool has_alpha = false;
@@ -57,8 +65,8 @@ struct PngPixels {
 };
 
 // setjmp-guarded: holds no objects with destructors; returns an error text or null.
-const char* png_decode(std::FILE* f, PngPixels* out) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+const char* png_decode(std::FILE* f, PngPixels* out, char* message) {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, message, png_error_keep, png_warning_drop);
   if (!png) return "out of memory";
   png_infop info = png_create_info_struct(png);
   png_bytepp rows = nullptr;
@@ -67,7 +75,7 @@ const char* png_decode(std::FILE* f, PngPixels* out) {
     std::free(rows);
     std::free(out->rgba);
     out->rgba = nullptr;
-    return "not a valid PNG file";
+    return message;
   }
   png_init_io(png, f);
   png_set_user_limits(png, 65535, 65535);
@@ -75,7 +83,7 @@ const char* png_decode(std::FILE* f, PngPixels* out) {
   const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
   if (w == 0 || h == 0 || static_cast<long long>(w) * h > kMaxPixels) {
     png_destroy_read_struct(&png, &info, nullptr);
-    return "picture too large";
+    return "too large";
   }
   const int color = png_get_color_type(png, info);
   out->has_alpha = (color & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
@@ -112,8 +120,9 @@ QImage image_from(const unsigned char* px, int w, int h, int channels) {
 LoadedPicture read_png(std::FILE* f) {
   LoadedPicture result;
   PngPixels px;
-  if (const char* err = png_decode(f, &px)) {
-    result.error = err;
+  char message[128] = {};
+  if (const char* err = png_decode(f, &px, message)) {
+    result.error = std::string("not a valid PNG file: ") + err;
     return result;
   }
   result.image = image_from(px.rgba, px.width, px.height, 4);
@@ -129,6 +138,8 @@ struct JpegError {
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
 };
+
+void jpeg_message_drop(j_common_ptr) {}
 
 void jpeg_error_return(j_common_ptr cinfo) {
   auto* err = reinterpret_cast<JpegError*>(cinfo->err);
@@ -188,6 +199,7 @@ bool jpeg_decode(std::FILE* f, JpegPixels* out, char* message) {
   jpeg_progress_mgr progress;
   cinfo.err = jpeg_std_error(&err.mgr);
   err.mgr.error_exit = jpeg_error_return;
+  err.mgr.output_message = jpeg_message_drop;
   if (setjmp(err.jump)) {
     std::strcpy(message, err.message);
     jpeg_destroy_decompress(&cinfo);

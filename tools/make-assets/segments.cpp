@@ -211,7 +211,7 @@ QPainterPath mothership_part(int col) {
     dome.cubicTo(12, -1.5, 42, -1.5, 42, 9.6);
     dome.closeSubpath();
     dome = dome.subtracted(ellipse({27, 6.2}, 6, 1.8));
-    return hull.united(dome).united(polygon({{16, 26}, {38, 26}, {33, 29.6}, {21, 29.6}}));
+    return hull.united(dome).united(polygon({{16, 26}, {38, 26}, {33, 29.2}, {21, 29.2}}));
   }
   if (col == 2 || col == 4) {
     QPainterPath hull = hull_windows(polygon({{54, 11.5}, {12, 11.5}, {2, 17.75}, {12, 24}, {54, 24}}), 17, 48);
@@ -219,8 +219,8 @@ QPainterPath mothership_part(int col) {
     turret.moveTo(28, 9.6);
     turret.cubicTo(28, 3.5, 42, 3.5, 42, 9.6);
     turret.closeSubpath();
-    turret = turret.united(polygon({{33.6, 0.5}, {36.4, 0.5}, {36.4, 5.5}, {33.6, 5.5}}));
-    QPainterPath part = hull.united(turret).united(polygon({{34, 26}, {52, 26}, {48, 29.6}, {39, 29.6}}));
+    turret = turret.united(polygon({{33.6, 1}, {36.4, 1}, {36.4, 5.5}, {33.6, 5.5}}));
+    QPainterPath part = hull.united(turret).united(polygon({{34, 26}, {52, 26}, {48, 29.2}, {39, 29.2}}));
     if (col == 4) part = QTransform(-1, 0, 0, 1, 54, 0).map(part);
     return part;
   }
