@@ -1,5 +1,7 @@
 #include "image_io.h"
 
+#include "platform/picture_file.h"
+
 #include <png.h>
 // jpeglib.h needs FILE and size_t declared first.
 #include <cstdio>
@@ -50,87 +52,6 @@ bool png_write_rows(std::FILE* f, int w, int h, bool alpha, png_bytepp rows) {
   return true;
 }
 
-// libpng reports through these instead of printing: the message is kept for
-// the caller, warnings are dropped.
-void png_error_keep(png_structp png, png_const_charp message) {
-  if (auto* keep = static_cast<char*>(png_get_error_ptr(png))) std::snprintf(keep, 128, "%s", message);
-  png_longjmp(png, 1);
-}
-void png_warning_drop(png_structp, png_const_charp) {}
-
-struct PngPixels {
-  int width = 0, height = 0;
-  bool has_alpha = false;
-  unsigned char* rgba = nullptr;  // malloc'd, width * height * 4
-};
-
-// setjmp-guarded: holds no objects with destructors; returns an error text or null.
-const char* png_decode(std::FILE* f, PngPixels* out, char* message) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, message, png_error_keep, png_warning_drop);
-  if (!png) return "out of memory";
-  png_infop info = png_create_info_struct(png);
-  png_bytepp rows = nullptr;
-  if (!info || setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
-    std::free(rows);
-    std::free(out->rgba);
-    out->rgba = nullptr;
-    return message;
-  }
-  png_init_io(png, f);
-  png_set_user_limits(png, 65535, 65535);
-  png_read_info(png, info);
-  const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
-  if (w == 0 || h == 0 || static_cast<long long>(w) * h > kMaxPixels) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return "too large";
-  }
-  const int color = png_get_color_type(png, info);
-  out->has_alpha = (color & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
-  png_set_expand(png);
-  png_set_strip_16(png);
-  png_set_gray_to_rgb(png);
-  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  png_set_interlace_handling(png);
-  png_read_update_info(png, info);
-  out->width = static_cast<int>(w);
-  out->height = static_cast<int>(h);
-  out->rgba = static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(w) * h * 4));
-  rows = static_cast<png_bytepp>(std::malloc(sizeof(png_bytep) * h));
-  if (!out->rgba || !rows) png_error(png, "out of memory");
-  for (png_uint_32 y = 0; y < h; ++y) rows[y] = out->rgba + static_cast<std::size_t>(y) * w * 4;
-  png_read_image(png, rows);
-  png_read_end(png, nullptr);
-  png_destroy_read_struct(&png, &info, nullptr);
-  std::free(rows);
-  return nullptr;
-}
-
-// Interleaved 8-bit pixels (3: RGB, 4: RGBA) as a QImage.
-QImage image_from(const unsigned char* px, int w, int h, int channels) {
-  QImage img(w, h, QImage::Format_ARGB32);
-  for (int y = 0; y < h; ++y) {
-    const unsigned char* s = px + static_cast<std::size_t>(y) * w * channels;
-    auto* d = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < w; ++x, s += channels) d[x] = qRgba(s[0], s[1], s[2], channels == 4 ? s[3] : 255);
-  }
-  return img;
-}
-
-LoadedPicture read_png(std::FILE* f) {
-  LoadedPicture result;
-  PngPixels px;
-  char message[128] = {};
-  if (const char* err = png_decode(f, &px, message)) {
-    result.error = std::string("not a valid PNG file: ") + err;
-    return result;
-  }
-  result.image = image_from(px.rgba, px.width, px.height, 4);
-  std::free(px.rgba);
-  result.has_alpha = px.has_alpha;
-  return result;
-}
-
 // ---- JPEG ------------------------------------------------------------------
 
 struct JpegError {
@@ -139,23 +60,10 @@ struct JpegError {
   char message[JMSG_LENGTH_MAX];
 };
 
-void jpeg_message_drop(j_common_ptr) {}
-
 void jpeg_error_return(j_common_ptr cinfo) {
   auto* err = reinterpret_cast<JpegError*>(cinfo->err);
   (*cinfo->err->format_message)(cinfo, err->message);
   std::longjmp(err->jump, 1);
-}
-
-// Progressive files with absurd numbers of scans are refused.
-void jpeg_scan_limit(j_common_ptr cinfo) {
-  if (cinfo->is_decompressor) {
-    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (d->input_scan_number > 100) {
-      std::strcpy(reinterpret_cast<JpegError*>(cinfo->err)->message, "too many progressive scans");
-      std::longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
-    }
-  }
 }
 
 // setjmp-guarded: holds no objects with destructors.
@@ -187,69 +95,6 @@ bool jpeg_encode(std::FILE* f, int w, int h, int quality, const unsigned char* r
   return true;
 }
 
-struct JpegPixels {
-  int width = 0, height = 0;
-  unsigned char* rgb = nullptr;  // malloc'd, width * height * 3
-};
-
-// setjmp-guarded: holds no objects with destructors; returns false with `message` set.
-bool jpeg_decode(std::FILE* f, JpegPixels* out, char* message) {
-  jpeg_decompress_struct cinfo;
-  JpegError err;
-  jpeg_progress_mgr progress;
-  cinfo.err = jpeg_std_error(&err.mgr);
-  err.mgr.error_exit = jpeg_error_return;
-  err.mgr.output_message = jpeg_message_drop;
-  if (setjmp(err.jump)) {
-    std::strcpy(message, err.message);
-    jpeg_destroy_decompress(&cinfo);
-    std::free(out->rgb);
-    out->rgb = nullptr;
-    return false;
-  }
-  jpeg_create_decompress(&cinfo);
-  progress.progress_monitor = jpeg_scan_limit;
-  cinfo.progress = &progress;
-  jpeg_stdio_src(&cinfo, f);
-  jpeg_read_header(&cinfo, TRUE);
-  if (cinfo.image_width == 0 || cinfo.image_height == 0 ||
-      static_cast<long long>(cinfo.image_width) * cinfo.image_height > kMaxPixels) {
-    std::strcpy(message, "picture too large");
-    jpeg_destroy_decompress(&cinfo);
-    return false;
-  }
-  cinfo.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&cinfo);
-  out->width = static_cast<int>(cinfo.output_width);
-  out->height = static_cast<int>(cinfo.output_height);
-  out->rgb = static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(out->width) * out->height * 3));
-  if (!out->rgb) {
-    std::strcpy(message, "out of memory");
-    jpeg_destroy_decompress(&cinfo);
-    return false;
-  }
-  while (cinfo.output_scanline < cinfo.output_height) {
-    JSAMPROW row = out->rgb + static_cast<std::size_t>(cinfo.output_scanline) * out->width * 3;
-    jpeg_read_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_decompress(&cinfo);
-  jpeg_destroy_decompress(&cinfo);
-  return true;
-}
-
-LoadedPicture read_jpeg(std::FILE* f) {
-  LoadedPicture result;
-  JpegPixels px;
-  char message[JMSG_LENGTH_MAX] = {};
-  if (!jpeg_decode(f, &px, message)) {
-    result.error = std::string("not a valid JPEG file: ") + message;
-    return result;
-  }
-  result.image = image_from(px.rgb, px.width, px.height, 3);
-  std::free(px.rgb);
-  return result;
-}
-
 // ---- BMP -------------------------------------------------------------------
 
 void put16(std::vector<unsigned char>& b, unsigned v) {
@@ -260,31 +105,6 @@ void put32(std::vector<unsigned char>& b, std::uint32_t v) {
   put16(b, v & 0xFFFF);
   put16(b, v >> 16);
 }
-std::uint32_t get32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
-
-LoadedPicture read_bmp(const std::filesystem::path& file) {
-  LoadedPicture result;
-  std::ifstream in(file, std::ios::binary);
-  unsigned char head[26] = {};
-  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) {
-    result.error = "not a valid BMP file";
-    return result;
-  }
-  const long long w = static_cast<std::int32_t>(get32(head + 18));
-  const long long h = static_cast<std::int32_t>(get32(head + 22));
-  if (w <= 0 || h == 0 || w * (h < 0 ? -h : h) > kMaxPixels) {
-    result.error = "picture too large or empty";
-    return result;
-  }
-  QImage img;
-  if (!img.load(QString::fromStdString(file.string()), "BMP")) {
-    result.error = "not a valid BMP file";
-    return result;
-  }
-  result.image = img.convertToFormat(QImage::Format_ARGB32);
-  return result;
-}
-
 }  // namespace
 
 void write_png(const std::filesystem::path& file, const QImage& img, bool with_alpha) {
@@ -346,18 +166,14 @@ void write_bmp(const std::filesystem::path& file, const QImage& img) {
 }
 
 LoadedPicture read_picture(const std::filesystem::path& file) {
-  File f = open_file(file, "rb");
-  if (!f) return {QImage(), false, "cannot open the file"};
-  unsigned char magic[8] = {};
-  const std::size_t n = std::fread(magic, 1, sizeof magic, f.get());
-  std::rewind(f.get());
-  if (n >= 8 && png_sig_cmp(magic, 0, 8) == 0) return read_png(f.get());
-  if (n >= 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF) return read_jpeg(f.get());
-  if (n >= 2 && magic[0] == 'B' && magic[1] == 'M') {
-    f.reset();
-    return read_bmp(file);
-  }
-  return {QImage(), false, "not a PNG, JPEG or BMP file"};
+  std::string error;
+  const auto picture = decode_picture_file(file, error);
+  if (!picture) return {QImage(), false, error};
+  QImage img(picture->width, picture->height, QImage::Format_ARGB32);
+  for (int y = 0; y < picture->height; ++y)
+    std::memcpy(img.scanLine(y), picture->argb.data() + static_cast<std::size_t>(y) * picture->width,
+                static_cast<std::size_t>(picture->width) * 4);
+  return {img, picture->has_alpha, ""};
 }
 
 }  // namespace vx::assets
