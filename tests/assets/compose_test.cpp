@@ -1,11 +1,12 @@
 // The composer draws a skin as the console window does: each pressed picture
 // above its button, transparent elements keyed by their bottom-left pixel,
 // alpha blended, pictures clipped to their boxes.
+#include "compose.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "compose.h"
 #include "image_io.h"
 #include "skin_file.h"
 
@@ -14,13 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kWhite = qRgb(255, 255, 255),
-           kBlack = qRgb(0, 0, 0), kYellow = qRgb(255, 255, 0), kKey = qRgb(255, 0, 255);
+const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0),
+           kYellow = qRgb(255, 255, 0), kKey = qRgb(255, 0, 255);
 
 class TinySkin : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) / "tiny-skin";
+    dir_ = fs::path(::testing::TempDir()) /
+           (std::string("vx-assets-tiny-skin-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     // The case: red, with two green pixels and a green bottom-left corner.
@@ -41,7 +43,8 @@ class TinySkin : public ::testing::Test {
     QImage big = solid(4, 4, kWhite);
     big.setPixel(0, 3, kBlack);  // its see-through colour
     add(el_enemy(2, 9), big, false, {5, 5, 2, 2});
-    std::ofstream(dir_ / "Skin.ini") << "[Common]\nGameWidth=20\nGameHeight=10\n[Shaped]\nTranspColor=$00FF00FF\n" << ini_;
+    std::ofstream(dir_ / "Skin.ini") << "[Common]\nGameWidth=20\nGameHeight=10\n[Shaped]\nTranspColor=$00FF00FF\n"
+                                     << ini_;
     std::string error;
     skin_ = read_skin_file(dir_, "Skin.ini", error);
     ASSERT_TRUE(skin_) << error;

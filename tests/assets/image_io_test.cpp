@@ -1,17 +1,16 @@
 // Picture files written by make-assets and read back by the program's decoders.
+#include "image_io.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
-
-
-#include "image_io.h"
 
 namespace vx::assets::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path temp(const std::string& name) { return fs::path(::testing::TempDir()) / name; }
+fs::path temp(const std::string& name) { return fs::path(::testing::TempDir()) / ("vx-assets-" + name); }
 
 QImage sample(bool translucent) {
   QImage img(7, 5, QImage::Format_ARGB32);
@@ -51,7 +50,8 @@ TEST(ImageIo, JpegAndBmpReadBackAtTheirSize) {
   const LoadedPicture bmp = read_picture(temp("p.bmp"));
   ASSERT_TRUE(bmp.error.empty()) << bmp.error;
   EXPECT_EQ(bmp.image.size(), QSize(64, 48));
-  EXPECT_EQ(bmp.image.pixel(5, 7) & 0xFFFFFF, src.pixel(5, 7) & 0xFFFFFF) << "rows stored bottom-up, read back in place";
+  EXPECT_EQ(bmp.image.pixel(5, 7) & 0xFFFFFF, src.pixel(5, 7) & 0xFFFFFF)
+      << "rows stored bottom-up, read back in place";
   EXPECT_EQ(fs::file_size(temp("p.bmp")), 54u + 64 * 3 * 48);
 }
 

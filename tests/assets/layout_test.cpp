@@ -46,8 +46,8 @@ TEST(Segments, EverySegmentFitsItsBoxWithRoomToGlow) {
       const double side = mothership ? 0 : 1.5;
       EXPECT_TRUE(shape.left() >= box.left() + side - 0.01 && shape.right() <= box.right() - side + 0.01 &&
                   shape.top() >= box.top() + 0.4 && shape.bottom() <= box.bottom() - 0.4)
-          << d.name << ": " << element_name(id) << " shape " << shape.x() << "," << shape.y() << " "
-          << shape.width() << "x" << shape.height() << " in " << box.width() << "x" << box.height();
+          << d.name << ": " << element_name(id) << " shape " << shape.x() << "," << shape.y() << " " << shape.width()
+          << "x" << shape.height() << " in " << box.width() << "x" << box.height();
     }
 }
 

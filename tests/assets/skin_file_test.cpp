@@ -1,9 +1,9 @@
 // Reading skin descriptions as a skin made on Windows writes them.
+#include "skin_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
-
-#include "skin_file.h"
 
 namespace vx::assets::test {
 namespace {
@@ -23,7 +23,7 @@ TEST(SkinFile, ColoursInTheToolkitSyntax) {
 }
 
 TEST(SkinFile, FileNamesWithBackslashesAndOtherCaseAreFound) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "case-skin";
+  const fs::path dir = fs::path(::testing::TempDir()) / "vx-assets-case-skin";
   fs::remove_all(dir);
   fs::create_directories(dir / "Pics");
   std::ofstream(dir / "Pics" / "Ship.png") << "x";
@@ -39,7 +39,7 @@ TEST(SkinFile, FileNamesWithBackslashesAndOtherCaseAreFound) {
 }
 
 TEST(SkinFile, KeysAreReadWhateverTheirCaseAndGapsAreListed) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "ini-skin";
+  const fs::path dir = fs::path(::testing::TempDir()) / "vx-assets-ini-skin";
   fs::remove_all(dir);
   fs::create_directories(dir);
   std::ofstream(dir / "skin.INI", std::ios::binary)

@@ -4,7 +4,6 @@
 // its logo.
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,6 @@
 // stripes and a sloping control deck. Also its deep-space backdrop and logo.
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <random>
 

@@ -1,7 +1,6 @@
 #include "compose.h"
 
 #include <QPainter>
-
 #include <array>
 #include <map>
 
@@ -64,11 +63,12 @@ class Board {
 
   // The window's drawing order: skin order, each state picture just above its clickable.
   void paint(QPainter& p, QPoint offset) const {
-    static constexpr std::array<std::pair<ElementId, ElementId>, 5> kStateOver{{{btn_power_top, btn_power_on},
-                                                                                {btn_select_top, btn_select_down},
-                                                                                {btn_start_top, btn_start_down},
-                                                                                {btn_fire_top, btn_fire_down},
-                                                                                {btn_joystick_top, btn_joystick_placeholder}}};
+    static constexpr std::array<std::pair<ElementId, ElementId>, 5> kStateOver{
+        {{btn_power_top, btn_power_on},
+         {btn_select_top, btn_select_down},
+         {btn_start_top, btn_start_down},
+         {btn_fire_top, btn_fire_down},
+         {btn_joystick_top, btn_joystick_placeholder}}};
     for (ElementId id = 0; id < kSkinElementCount; ++id) {
       bool is_state = false;
       for (const auto& [top, state] : kStateOver) is_state |= id == state;

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 
 #include "paint.h"

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <random>
 
 #include "image_io.h"
@@ -51,7 +50,8 @@ QImage box_art(const std::filesystem::path& data_dir) {
   QImage img = canvas(460, 160);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(img.rect(), vertical(img.rect(), {{0, QColor(4, 6, 24)}, {0.65, QColor(30, 12, 60)}, {1, QColor(110, 30, 60)}}));
+  p.fillRect(img.rect(),
+             vertical(img.rect(), {{0, QColor(4, 6, 24)}, {0.65, QColor(30, 12, 60)}, {1, QColor(110, 30, 60)}}));
   starfield(p, QRectF(0, 0, 460, 120), 220, 3);
   // The horizon glow and a floor grid running to it.
   QRadialGradient glow(QPointF(180, 150), 220);
@@ -69,8 +69,8 @@ QImage box_art(const std::filesystem::path& data_dir) {
   // The name.
   const QImage logo = fit_into(skin.logo(skin), QSize(280, 92));
   p.drawImage(10, 40, logo);
-  const QPainterPath line = text_path(QString::fromUtf8("ELECTRONIC SPACE BATTLE  \u00B7  FOUR PHASES"), sans(10, true),
-                                      {34, 152}, 2);
+  const QPainterPath line =
+      text_path(QString::fromUtf8("ELECTRONIC SPACE BATTLE  \u00B7  FOUR PHASES"), sans(10, true), {34, 152}, 2);
   p.fillPath(line.translated(1, 1), QColor(0, 0, 0, 160));
   p.fillPath(line, QColor(255, 226, 170));
   // The console itself, standing at the right.

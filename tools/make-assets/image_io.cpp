@@ -1,19 +1,19 @@
 #include "image_io.h"
 
-#include "platform/picture_file.h"
-
 #include <png.h>
+
+#include "platform/picture_file.h"
 // jpeglib.h needs FILE and size_t declared first.
+#include <jpeglib.h>
+
+#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <csetjmp>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <vector>
-
-#include <jpeglib.h>
 
 namespace vx::assets {
 namespace {
@@ -25,9 +25,7 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-File open_file(const std::filesystem::path& file, const char* mode) {
-  return File(std::fopen(file.c_str(), mode));
-}
+File open_file(const std::filesystem::path& file, const char* mode) { return File(std::fopen(file.c_str(), mode)); }
 
 // ---- PNG -------------------------------------------------------------------
 
@@ -43,8 +41,8 @@ bool png_write_rows(std::FILE* f, int w, int h, bool alpha, png_bytepp rows) {
   png_init_io(png, f);
   png_set_compression_level(png, 9);
   png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8,
-               alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+               alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   png_write_image(png, rows);
   png_write_end(png, nullptr);

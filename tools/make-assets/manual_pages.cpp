@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QTextDocument>
-
 #include <functional>
 #include <string>
 
@@ -152,8 +151,9 @@ QImage cover(const std::filesystem::path& data_dir) {
   const QImage logo = fit_into(skin().logo(skin()), QSize(400, 130));
   p.drawImage(QPointF((475 - logo.width()) / 2.0, 24), logo);
   const QImage console = fit_into(installed_console(data_dir, skin(), ComposeState::Demo), QSize(300, 400));
-  soft_shape(p, rounded(QRectF((475 - console.width()) / 2.0 + 10, 156 + console.height() - 8, console.width() - 20, 14), 7),
-             QColor(0, 0, 0, 220), 8);
+  soft_shape(
+      p, rounded(QRectF((475 - console.width()) / 2.0 + 10, 156 + console.height() - 8, console.width() - 20, 14), 7),
+      QColor(0, 0, 0, 220), 8);
   p.drawImage(QPointF((475 - console.width()) / 2.0, 160), console);
   for (int i = 0; i < 3; ++i) p.fillRect(QRectF(0, 574 + i * 4, 475, 3), kStripe[i]);
   p.fillPath(text_path_centered("INSTRUCTION MANUAL", sans(22, true), 237.5, 614, 4), QColor(250, 244, 230));
@@ -187,22 +187,29 @@ QImage controls_page() {
   callout(4, {60, 596});
   callout(5, {462, 606});
   page.skip(deck.height() + 14);
-  page.bullet("<b>1&nbsp;POWER</b> switches the console on and off. At power-on a short tune plays, then the console shows what "
-                         "the game looks like by playing it by itself.");
-  page.bullet("<b>2&nbsp;SELECT</b> chooses the skill level, 1 to 4, while the console is demonstrating. The level shows "
-                          "on the panel.");
+  page.bullet(
+      "<b>1&nbsp;POWER</b> switches the console on and off. At power-on a short tune plays, then the console shows "
+      "what "
+      "the game looks like by playing it by itself.");
+  page.bullet(
+      "<b>2&nbsp;SELECT</b> chooses the skill level, 1 to 4, while the console is demonstrating. The level shows "
+      "on the panel.");
   page.bullet("<b>3&nbsp;START</b> starts a game from the demonstration.");
-  page.bullet("<b>4&nbsp;Joystick</b> moves your ship left and right along the bottom row. Hold it over to keep moving.");
-  page.bullet("<b>5&nbsp;FIRE</b> sends one shot up the ship's column. A new shot can only go once the last one has hit or "
-                        "left the screen. In phase 4 it fires the shuttle's thruster.");
+  page.bullet(
+      "<b>4&nbsp;Joystick</b> moves your ship left and right along the bottom row. Hold it over to keep moving.");
+  page.bullet(
+      "<b>5&nbsp;FIRE</b> sends one shot up the ship's column. A new shot can only go once the last one has hit or "
+      "left the screen. In phase 4 it fires the shuttle's thruster.");
   page.heading("The screen and the panel");
-  page.para("The screen has five columns and nine rows of glowing pictures. Your ship lives in the bottom row. "
-            "Above the screen, the four-digit panel shows your score, or the skill level while you choose it, "
-            "or the ships you have left when a new one comes on.");
+  page.para(
+      "The screen has five columns and nine rows of glowing pictures. Your ship lives in the bottom row. "
+      "Above the screen, the four-digit panel shows your score, or the skill level while you choose it, "
+      "or the ships you have left when a new one comes on.");
   page.heading("Playing on the computer");
-  page.para("Keys 1, 2 and 3 work POWER, SELECT and START, the left and right arrow keys the joystick and Ctrl is "
-            "FIRE; choose other keys under Key settings. You can also click the pictured buttons, or switch on the "
-            "controller overlays and click the two arrows.");
+  page.para(
+      "Keys 1, 2 and 3 work POWER, SELECT and START, the left and right arrow keys the joystick and Ctrl is "
+      "FIRE; choose other keys under Key settings. You can also click the pictured buttons, or switch on the "
+      "controller overlays and click the two arrows.");
   return page.finish();
 }
 
@@ -215,16 +222,19 @@ QImage phases_12_page(const std::filesystem::path& data_dir) {
                "Out of these rows break the attackers, one at a time at skill levels 1 and 2, two at a time at "
                "levels 3 and 4. They work their way down the screen, dropping shots.",
                "Above them all waits the mothership."});
-  page.para("Destroy ten attackers to complete the phase. An attacker that slips out at the bottom is not "
-            "counted; one that lands on your ship destroys it.");
+  page.para(
+      "Destroy ten attackers to complete the phase. An attacker that slips out at the bottom is not "
+      "counted; one that lands on your ship destroys it.");
   page.heading("Phase 2: the attack");
-  page.para("The rows have gone. Now the attackers swirl about the screen, turning as they fly, bouncing off the "
-            "sides and the ceiling and dropping shots as they go. Each is worth 70 points. Destroy ten more to "
-            "face the mothership.");
+  page.para(
+      "The rows have gone. Now the attackers swirl about the screen, turning as they fly, bouncing off the "
+      "sides and the ceiling and dropping shots as they go. Each is worth 70 points. Destroy ten more to "
+      "face the mothership.");
   page.heading("Losing a ship");
-  page.para("A shot that falls into your square, or an attacker that reaches it, destroys your ship: it bursts "
-            "apart and the phase begins again with what is left of it. A game starts with five ships; when the "
-            "last is gone the console goes back to its demonstration, with your score on the panel.");
+  page.para(
+      "A shot that falls into your square, or an attacker that reaches it, destroys your ship: it bursts "
+      "apart and the phase begins again with what is left of it. A game starts with five ships; when the "
+      "last is gone the console goes back to its demonstration, with your score on the panel.");
   return page.finish();
 }
 
@@ -235,9 +245,10 @@ QImage phases_34_page(const std::filesystem::path& data_dir) {
   for (int c = 2; c <= 4; ++c)
     page.painter().drawImage(QPointF(kMargin + (c - 2) * 62, top), tile(el_enemy(c, 9), QSize(62, 40)));
   page.skip(48);
-  page.para("The mothership's three parts flicker along the top row, jumping from column to column, and drop "
-            "shots. Hit a part with a shot that reaches the top row in its column while the part is there: 100 "
-            "points. Destroy all three parts and the shuttle launches.");
+  page.para(
+      "The mothership's three parts flicker along the top row, jumping from column to column, and drop "
+      "shots. Hit a part with a shot that reaches the top row in its column while the part is there: 100 "
+      "points. Destroy all three parts and the shuttle launches.");
   page.heading("Phase 4: docking the shuttle");
   page.beside(screen_view(data_dir, ComposeState::Phase4, 250),
               {"Your ship has become the dock, and the shuttle climbs out of it to the sixth row. From there it "
@@ -245,10 +256,11 @@ QImage phases_34_page(const std::filesystem::path& data_dir) {
                "Steer it with the joystick, one column at a time, and hold FIRE to fire its thruster: the flame "
                "shows below it and it rises one row every one and a half seconds.",
                "The dock slides along the bottom row, left to right and round again."});
-  page.para("Set the shuttle down on the bottom row right on top of the dock. The panel counts down from 999 "
-            "while you try; whatever is left when you dock is added to your score. Land beside the dock, or let "
-            "the count run out, and you miss: no bonus, but no ship lost either. Then a new round begins with "
-            "phase 1.");
+  page.para(
+      "Set the shuttle down on the bottom row right on top of the dock. The panel counts down from 999 "
+      "while you try; whatever is left when you dock is added to your score. Land beside the dock, or let "
+      "the count run out, and you miss: no bonus, but no ship lost either. Then a new round begins with "
+      "phase 1.");
   return page.finish();
 }
 
@@ -280,7 +292,9 @@ QImage scoring_page() {
   const double top = page.y();
   const char* good = "good";
   for (int i = 0; i < 4; ++i) {
-    const ElementId letter = good[i] == 'g' ? im_panel_letter_g : good[i] == 'o' ? im_panel_letter_o : im_panel_letter_d;
+    const ElementId letter = good[i] == 'g'   ? im_panel_letter_g
+                             : good[i] == 'o' ? im_panel_letter_o
+                                              : im_panel_letter_d;
     p.drawImage(QPointF(kMargin + 130 + i * 38, top), tile(letter, QSize(36, 46)));
   }
   page.skip(54);
@@ -302,32 +316,41 @@ QImage scoring_page() {
     page.skip(21);
   }
   page.skip(4);
-  page.para("Press SELECT during the demonstration to step through the levels; the panel shows the one chosen. "
-            "Then press START.");
+  page.para(
+      "Press SELECT during the demonstration to step through the levels; the panel shows the one chosen. "
+      "Then press START.");
   return page.finish();
 }
 
 QImage tips_page(const std::filesystem::path& data_dir) {
   Page page(6, "Tips");
-  page.bullet("Deal with attackers while they are high. Once one is a row or two above you, step out of its "
-                  "column or shoot it at once.");
-  page.bullet("A shot that has reached the row just above your ship hits you on its next step. Move aside in "
-                  "time: it only falls straight down.");
-  page.bullet("Your shot takes a little over half a second to cross the screen, and you cannot fire again "
-                  "until it is gone. Don't waste it on an empty column.");
-  page.bullet("In phase 3, keep firing up the columns where the mothership's parts appear most often: a part "
-                  "that jumps onto your shot is hit as well.");
-  page.bullet("In phase 4 the dock moves one column about every half second, while the shuttle sinks one row "
-                  "in about two and a quarter. Hold the shuttle up with the thruster, line it up over the dock's "
-                  "path and let it fall at the right moment. The sooner you dock, the bigger the bonus.");
+  page.bullet(
+      "Deal with attackers while they are high. Once one is a row or two above you, step out of its "
+      "column or shoot it at once.");
+  page.bullet(
+      "A shot that has reached the row just above your ship hits you on its next step. Move aside in "
+      "time: it only falls straight down.");
+  page.bullet(
+      "Your shot takes a little over half a second to cross the screen, and you cannot fire again "
+      "until it is gone. Don't waste it on an empty column.");
+  page.bullet(
+      "In phase 3, keep firing up the columns where the mothership's parts appear most often: a part "
+      "that jumps onto your shot is hit as well.");
+  page.bullet(
+      "In phase 4 the dock moves one column about every half second, while the shuttle sinks one row "
+      "in about two and a quarter. Hold the shuttle up with the thruster, line it up over the dock's "
+      "path and let it fall at the right moment. The sooner you dock, the bigger the bonus.");
   page.heading("On the computer");
-  page.para("Right-click the console for its menu. F1 shows the about box, F2 this simulator's Readme, F3 what is "
-            "new, F4 this manual, F12 switches between a window and the full screen, and Esc ends the program.");
-  page.para("In a window the console has no frame: drag it by its case to move it. In full screen the menu "
-            "button in the top-left corner opens the game menu.");
+  page.para(
+      "Right-click the console for its menu. F1 shows the about box, F2 this simulator's Readme, F3 what is "
+      "new, F4 this manual, F12 switches between a window and the full screen, and Esc ends the program.");
+  page.para(
+      "In a window the console has no frame: drag it by its case to move it. In full screen the menu "
+      "button in the top-left corner opens the game menu.");
   page.heading("Two consoles");
-  page.para("Skins change the whole look of the console. Two come installed; choose one in the launcher when "
-            "the program starts.");
+  page.para(
+      "Skins change the whole look of the console. Two come installed; choose one in the launcher when "
+      "the program starts.");
   const double top = page.y() + 4;
   QPainter& p = page.painter();
   double x = kMargin + 10;
@@ -347,10 +370,12 @@ QImage tips_page(const std::filesystem::path& data_dir) {
 void write_manual(const std::filesystem::path& data_dir) {
   const std::filesystem::path dir = data_dir / "Graphics" / "Manual";
   std::filesystem::create_directories(dir);
-  const std::function<QImage()> pages[kManualPages] = {
-      [&] { return cover(data_dir); },         [] { return controls_page(); },
-      [&] { return phases_12_page(data_dir); }, [&] { return phases_34_page(data_dir); },
-      [] { return scoring_page(); },            [&] { return tips_page(data_dir); }};
+  const std::function<QImage()> pages[kManualPages] = {[&] { return cover(data_dir); },
+                                                       [] { return controls_page(); },
+                                                       [&] { return phases_12_page(data_dir); },
+                                                       [&] { return phases_34_page(data_dir); },
+                                                       [] { return scoring_page(); },
+                                                       [&] { return tips_page(data_dir); }};
   for (int n = 1; n <= kManualPages; ++n) write_bmp(dir / (std::to_string(n) + ".bmp"), pages[n - 1]());
 }
 

@@ -5,11 +5,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QLinearGradient>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdint>
 #include <initializer_list>
 #include <utility>

@@ -2,7 +2,6 @@
 
 #include <QPainterPathStroker>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -152,9 +151,9 @@ QPainterPath burst(WingStyle style) {
   struct Ray {
     double angle, from, to, half_width;
   };
-  static constexpr Ray a[] = {{-62, 10.5, 19, 2.0},  {-118, 10.5, 19, 2.0}, {-22, 8.5, 19.5, 2.2},
+  static constexpr Ray a[] = {{-62, 10.5, 19, 2.0},   {-118, 10.5, 19, 2.0}, {-22, 8.5, 19.5, 2.2},
                               {-158, 8.5, 19.5, 2.2}, {22, 9, 16.5, 1.9},    {158, 9, 16.5, 1.9}};
-  static constexpr Ray b[] = {{-78, 13.5, 20, 1.8},  {-102, 13.5, 20, 1.8}, {-40, 9.5, 18.5, 2.1},
+  static constexpr Ray b[] = {{-78, 13.5, 20, 1.8},   {-102, 13.5, 20, 1.8}, {-40, 9.5, 18.5, 2.1},
                               {-140, 9.5, 18.5, 2.1}, {0, 9, 19.5, 2.0},     {180, 9, 19.5, 2.0},
                               {40, 9.5, 15.5, 1.8},   {140, 9.5, 15.5, 1.8}};
   QPainterPath p;
@@ -201,7 +200,8 @@ QPainterPath saucer() {
 // Row 9: the mothership. Columns 2 to 4 join into one hull; 1 and 5 are escorts.
 QPainterPath mothership_part(int col) {
   auto hull_windows = [](QPainterPath hull, double from, double to) {
-    for (double x = from; x <= to; x += 7) hull = hull.subtracted(polygon({{x, 16.3}, {x + 3.4, 16.3}, {x + 3.4, 19.3}, {x, 19.3}}));
+    for (double x = from; x <= to; x += 7)
+      hull = hull.subtracted(polygon({{x, 16.3}, {x + 3.4, 16.3}, {x + 3.4, 19.3}, {x, 19.3}}));
     return hull;
   };
   if (col == 3) {
@@ -246,12 +246,20 @@ QPainterPath seven_segment(int mask) {
   const double t = 4.2, g = 0.9;  // bar thickness, gap at the joints
   const double x0 = 5.5, x1 = 22.5, y0 = 4, ym = 20, y1 = 36;
   auto hbar = [&](double xa, double xb, double y) {
-    return polygon({{xa + g, y}, {xa + g + t / 2, y - t / 2}, {xb - g - t / 2, y - t / 2}, {xb - g, y},
-                 {xb - g - t / 2, y + t / 2}, {xa + g + t / 2, y + t / 2}});
+    return polygon({{xa + g, y},
+                    {xa + g + t / 2, y - t / 2},
+                    {xb - g - t / 2, y - t / 2},
+                    {xb - g, y},
+                    {xb - g - t / 2, y + t / 2},
+                    {xa + g + t / 2, y + t / 2}});
   };
   auto vbar = [&](double x, double ya, double yb) {
-    return polygon({{x, ya + g}, {x + t / 2, ya + g + t / 2}, {x + t / 2, yb - g - t / 2}, {x, yb - g},
-                 {x - t / 2, yb - g - t / 2}, {x - t / 2, ya + g + t / 2}});
+    return polygon({{x, ya + g},
+                    {x + t / 2, ya + g + t / 2},
+                    {x + t / 2, yb - g - t / 2},
+                    {x, yb - g},
+                    {x - t / 2, yb - g - t / 2},
+                    {x - t / 2, ya + g + t / 2}});
   };
   const QPainterPath seg[7] = {hbar(x0, x1, y0), vbar(x1, y0, ym), vbar(x1, ym, y1), hbar(x0, x1, y1),
                                vbar(x0, ym, y1), vbar(x0, y0, ym), hbar(x0, x1, ym)};

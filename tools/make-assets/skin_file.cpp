@@ -13,7 +13,8 @@ std::optional<QColor> parse_colour(const std::string& text) {
   const auto v = parse_ini_int(text);
   if (!v || *v < 0) return std::nullopt;
   const auto bgr = static_cast<unsigned>(*v);
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 std::string colour_text(QColor c) {
@@ -87,8 +88,8 @@ std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, cons
     int v[4] = {0, 0, 0, 0};
     const char* keys[4] = {"Left", "Top", "Width", "Height"};
     for (int k = 0; k < 4; ++k) {
-      const auto parsed = ini.has_key(section, keys[k]) ? parse_ini_int(ini.read_text(section, keys[k], ""))
-                                                         : std::nullopt;
+      const auto parsed =
+          ini.has_key(section, keys[k]) ? parse_ini_int(ini.read_text(section, keys[k], "")) : std::nullopt;
       if (parsed)
         v[k] = *parsed;
       else

@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QRect>
-
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -19,10 +18,10 @@
 namespace vx::assets {
 
 struct SkinImageKeys {
-  std::string filename;               // as written; empty or "nil" names no file
-  QRect box;                          // Left, Top, Width, Height
-  std::vector<std::string> missing;   // keys that are absent or not numbers
-  bool section_present = false;       // at least one of its keys is there
+  std::string filename;              // as written; empty or "nil" names no file
+  QRect box;                         // Left, Top, Width, Height
+  std::vector<std::string> missing;  // keys that are absent or not numbers
+  bool section_present = false;      // at least one of its keys is there
 };
 
 struct SkinFile {

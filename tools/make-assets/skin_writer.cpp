@@ -184,8 +184,7 @@ void write_skin(const std::filesystem::path& data_dir, const SkinDesign& d) {
   for (ElementId id = 0; id < kSkinElementCount; ++id) {
     const std::string name(element_name(id));
     const QRect box = element_box(d, id);
-    if (pics[id].image.size() != box.size())
-      throw std::logic_error(name + ": picture and box differ in size");
+    if (pics[id].image.size() != box.size()) throw std::logic_error(name + ": picture and box differ in size");
     write_png(dir / (name + ".png"), pics[id].image, pics[id].with_alpha);
     ini.section("Image" + std::to_string(id + 1));
     ini.comment(name);
