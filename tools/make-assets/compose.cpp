@@ -6,6 +6,7 @@
 
 #include "image_io.h"
 #include "looks.h"
+#include "platform/ini_file.h"
 #include "platform/picture.h"
 
 namespace vx::assets {
@@ -237,14 +238,10 @@ QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen
         p.drawImage(at, logo.image);
       }
     }
+  // A non-zero number places the console; anything else ("Center", "0") centres it.
   auto offset = [](const std::string& text, int screen_size, int area) {
-    try {
-      std::size_t used = 0;
-      const int v = std::stoi(text, &used);
-      if (used == text.size() && v != 0) return v;
-    } catch (...) {
-    }
-    return (screen_size - area) / 2;
+    const auto v = parse_ini_int(text);
+    return v && *v != 0 ? *v : (screen_size - area) / 2;
   };
   board.paint(p, {offset(skin.offset_x, screen.width(), skin.game_width),
                   offset(skin.offset_y, screen.height(), skin.game_height)});
