@@ -5,6 +5,10 @@ add_library(vornix-forms STATIC
   src/frontend/form_keys.cpp
   src/frontend/form_look.cpp
   src/frontend/keys_form.cpp
+  src/frontend/manual_buttons.cpp
+  src/frontend/manual_form.cpp
+  src/frontend/picture_image.cpp
+  src/frontend/window_place.cpp
 )
 set_target_properties(vornix-forms PROPERTIES AUTOMOC ON)
 target_include_directories(vornix-forms PUBLIC src)
