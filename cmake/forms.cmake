@@ -2,6 +2,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
 add_library(vornix-forms STATIC
+  src/frontend/about_form.cpp
+  src/frontend/about_picture.cpp
   src/frontend/form_keys.cpp
   src/frontend/form_look.cpp
   src/frontend/keys_form.cpp

@@ -1,0 +1,93 @@
+// The about box: Esc closes it, each link closes it after handing its address to
+// the shell, and it reopens where it was moved.
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "frontend/about_form.h"
+#include "frontend/form_look.h"
+
+namespace vx::test {
+namespace {
+
+struct About : testing::Test {
+  std::vector<QUrl> opened;
+  TAboutForm box{[this](const QUrl& url) {
+    EXPECT_TRUE(box.isVisible()) << "the shell gets the link before the box closes";
+    opened.push_back(url);
+  }};
+};
+
+TEST_F(About, ADialogOnTopCentredTheFirstTimeAndClosedByEsc) {
+  EXPECT_EQ(box.windowTitle(), "About the author...");
+  EXPECT_EQ(box.size(), QSize(397, 176));
+  EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(box.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(box.windowFlags() & Qt::WindowMaximizeButtonHint);
+  box.show();
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+  const QSize frame = box.frameGeometry().size();
+  EXPECT_EQ(box.pos(), QPoint(std::max(0, (screen.width() - frame.width()) / 2),
+                              std::max(0, (screen.height() - frame.height()) / 2)));
+  QTest::keyClick(&box, Qt::Key_A);
+  EXPECT_TRUE(box.isVisible());
+  QTest::keyClick(&box, Qt::Key_Escape);
+  EXPECT_FALSE(box.isVisible());
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(About, EachLinkHandsItsAddressToTheShellThenCloses) {
+  box.show();
+  QTest::mouseClick(box.website_link(), Qt::LeftButton);
+  EXPECT_FALSE(box.isVisible());
+  box.show();
+  QTest::mouseClick(box.email_link(), Qt::RightButton);  // only the left button follows a link
+  EXPECT_TRUE(box.isVisible());
+  QTest::mouseClick(box.email_link(), Qt::LeftButton);
+  EXPECT_FALSE(box.isVisible());
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0].scheme(), "http");
+  EXPECT_EQ(opened[1].scheme(), "mailto");
+  EXPECT_EQ(opened[1].path(), box.email_link()->text());
+  EXPECT_EQ(opened[0].host(), box.website_link()->text());
+}
+
+TEST_F(About, APressDraggedOffTheLinkFollowsNothing) {
+  box.show();
+  QTest::mousePress(box.website_link(), Qt::LeftButton);
+  QTest::mouseRelease(box.website_link(), Qt::LeftButton, {}, QPoint(-30, 5));
+  EXPECT_TRUE(box.isVisible());
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(About, ReopensWhereItWasMoved) {
+  box.show();
+  box.move(37, 21);
+  box.hide();
+  box.show();
+  EXPECT_EQ(box.pos(), QPoint(37, 21));
+}
+
+TEST_F(About, CaptionsWhiteValuesBoldLinksYellowUnderlined) {
+  const auto* name = box.findChild<QLabel*>("la_name_1");
+  const auto* value = box.findChild<QLabel*>("la_name_2");
+  const auto* hobby = box.findChild<QLabel*>("la_hobby_2");
+  ASSERT_TRUE(name && value && hobby);
+  EXPECT_EQ(name->text(), "Name:");
+  EXPECT_FALSE(name->font().bold());
+  EXPECT_EQ(name->geometry(), QRect(132, 8, 72, 14));
+  EXPECT_TRUE(value->font().bold());
+  EXPECT_EQ(value->geometry(), QRect(212, 8, 147, 14));
+  EXPECT_TRUE(hobby->font().bold() && hobby->font().italic());
+  EXPECT_EQ(text_colour(*value), QColor(255, 255, 255));
+  EXPECT_EQ(text_colour(*box.website_link()), QColor(255, 255, 0));
+  EXPECT_TRUE(box.website_link()->font().underline());
+  EXPECT_EQ(box.website_link()->font().pixelSize(), 12);
+  EXPECT_EQ(box.email_link()->geometry(), QRect(212, 152, 168, 15));
+  EXPECT_EQ(box.email_link()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+}  // namespace
+}  // namespace vx::test
