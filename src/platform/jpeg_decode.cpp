@@ -1,0 +1,143 @@
+// JPEG through libjpeg. libjpeg reports faults by calling error_exit, which must
+// not return; ours jumps back to the guarded call. The guarded functions below
+// hold only plain data (no object with a destructor lives across the jump), and
+// the pixel buffer is allocated outside them once the declared size is checked.
+#include <cstddef>
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include "platform/picture_file.h"
+
+namespace vx {
+namespace {
+
+// Progressive files can demand unbounded work, scan after scan.
+constexpr int kMaxScans = 100;
+
+struct ErrorManager {
+  jpeg_error_mgr pub;  // first: libjpeg sees only this part
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+  bool ended_early;  // libjpeg pads a file that ends early and only warns
+};
+
+void on_error_exit(j_common_ptr cinfo) {
+  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, err->message);
+  std::longjmp(err->jump, 1);
+}
+
+// Warnings are not worth a line, but a file that ends early is damaged.
+void on_emit_message(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) reinterpret_cast<ErrorManager*>(cinfo->err)->ended_early = true;
+  if (level < 0) ++cinfo->err->num_warnings;
+}
+
+void on_progress(j_common_ptr cinfo) {
+  auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+  if (d->input_scan_number > kMaxScans) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::snprintf(err->message, sizeof err->message, "more than %d progressive scans", kMaxScans);
+    std::longjmp(err->jump, 1);
+  }
+}
+
+struct Decoder {
+  jpeg_decompress_struct cinfo;
+  ErrorManager err;
+  jpeg_progress_mgr progress;
+};
+
+// Reads the header and starts decompression. False on a fault (message in d.err).
+bool start(Decoder& d, const std::uint8_t* data, std::size_t size) {
+  if (setjmp(d.err.jump)) return false;
+  jpeg_mem_src(&d.cinfo, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&d.cinfo, TRUE);
+  const bool cmyk = d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK;
+  d.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  d.progress.progress_monitor = on_progress;
+  d.cinfo.progress = &d.progress;
+  return true;
+}
+
+bool begin_output(Decoder& d) {
+  if (setjmp(d.err.jump)) return false;
+  jpeg_start_decompress(&d.cinfo);
+  return true;
+}
+
+// Decodes every row into `rows` (output_components bytes a pixel, row after row).
+bool read_rows(Decoder& d, std::uint8_t* rows, std::size_t stride) {
+  if (setjmp(d.err.jump)) return false;
+  while (d.cinfo.output_scanline < d.cinfo.output_height) {
+    JSAMPROW row = rows + static_cast<std::size_t>(d.cinfo.output_scanline) * stride;
+    jpeg_read_scanlines(&d.cinfo, &row, 1);
+  }
+  jpeg_finish_decompress(&d.cinfo);
+  return true;
+}
+
+}  // namespace
+
+NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error) {
+  Decoder d{};
+  d.cinfo.err = jpeg_std_error(&d.err.pub);
+  d.err.pub.error_exit = on_error_exit;
+  d.err.pub.emit_message = on_emit_message;
+  jpeg_create_decompress(&d.cinfo);
+  struct Release {
+    Decoder& d;
+    ~Release() { jpeg_destroy_decompress(&d.cinfo); }
+  } release{d};
+
+  auto fail = [&](const char* what) {
+    error = std::string(what) + " (" + d.err.message + ")";
+    return nullptr;
+  };
+  if (!start(d, bytes.data(), bytes.size())) return fail("not a readable JPEG picture");
+  if (!picture_size_allowed(d.cinfo.image_width, d.cinfo.image_height, error)) return nullptr;
+  if (!begin_output(d)) return fail("a damaged JPEG picture");
+
+  const int components = d.cinfo.output_components;
+  const std::size_t width = d.cinfo.output_width, height = d.cinfo.output_height;
+  if (!picture_size_allowed(static_cast<std::int64_t>(width), static_cast<std::int64_t>(height), error) ||
+      (components != 3 && components != 4)) {
+    if (error.empty()) error = "a JPEG picture in an unknown colour layout";
+    return nullptr;
+  }
+  std::vector<std::uint8_t> rows(width * height * static_cast<std::size_t>(components));
+  if (!read_rows(d, rows.data(), width * static_cast<std::size_t>(components)))
+    return fail("a damaged JPEG picture");
+  if (d.err.ended_early) {
+    error = "a truncated JPEG picture";
+    return nullptr;
+  }
+
+  auto picture = std::make_shared<Picture>();
+  picture->width = static_cast<int>(width);
+  picture->height = static_cast<int>(height);
+  picture->argb.resize(width * height);
+  const bool adobe_inverted = components == 4 && d.cinfo.saw_Adobe_marker;
+  for (std::size_t i = 0; i < width * height; ++i) {
+    const std::uint8_t* p = &rows[i * static_cast<std::size_t>(components)];
+    std::uint32_t r, g, b;
+    if (components == 3) {
+      r = p[0], g = p[1], b = p[2];
+    } else {
+      // CMYK: Adobe writes the inks inverted.
+      const std::uint32_t c = adobe_inverted ? p[0] : 255u - p[0], m = adobe_inverted ? p[1] : 255u - p[1],
+                          y = adobe_inverted ? p[2] : 255u - p[2], k = adobe_inverted ? p[3] : 255u - p[3];
+      r = c * k / 255, g = m * k / 255, b = y * k / 255;
+    }
+    picture->argb[i] = 0xFF000000u | r << 16 | g << 8 | b;
+  }
+  return picture;
+}
+
+}  // namespace vx

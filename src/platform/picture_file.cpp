@@ -1,0 +1,68 @@
+#include "platform/picture_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace vx {
+
+bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error) {
+  if (width <= 0 || height <= 0) {
+    error = "the picture declares no pixels";
+    return false;
+  }
+  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
+    error = "the picture declares " + std::to_string(width) + " x " + std::to_string(height) +
+            " pixels, more than a picture may have";
+    return false;
+  }
+  return true;
+}
+
+NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error) {
+  static constexpr std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  auto starts_with = [&](std::span<const std::uint8_t> sig) {
+    return bytes.size() >= sig.size() && std::equal(sig.begin(), sig.end(), bytes.begin());
+  };
+  if (starts_with(kPng)) return decode_png(bytes, error);
+  static constexpr std::uint8_t kJpeg[3] = {0xFF, 0xD8, 0xFF};
+  if (starts_with(kJpeg)) return decode_jpeg(bytes, error);
+  static constexpr std::uint8_t kBmp[2] = {'B', 'M'};
+  if (starts_with(kBmp)) return decode_bmp(bytes, error);
+  error = "not a PNG, JPEG or BMP picture";
+  return nullptr;
+}
+
+NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    error = "cannot be read (" + ec.message() + ")";
+    return nullptr;
+  }
+  if (size > kMaxPictureFileBytes) {
+    error = "the file is larger than a picture may be";
+    return nullptr;
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    error = "cannot be read";
+    return nullptr;
+  }
+  auto picture = decode_picture(bytes, error);
+  if (!picture) return nullptr;
+  picture->label = path.filename().string();
+  return picture;
+}
+
+PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name) {
+  std::string error;
+  if (auto picture = decode_picture_file(path, error)) return picture;
+  std::fprintf(stderr, "%.*s: %s; a red square stands in\n", static_cast<int>(shown_name.size()), shown_name.data(),
+               error.c_str());
+  return placeholder_picture();
+}
+
+}  // namespace vx

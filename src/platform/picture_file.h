@@ -1,0 +1,41 @@
+// Decoding pictures from files of skins and of the installation, recognised by
+// their content (PNG, JPEG or BMP), whatever their name says. The files are
+// untrusted: sizes are checked before anything is allocated, and a picture that
+// cannot be decoded is replaced by the red placeholder with one line on standard
+// error naming the file and the fault.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/picture.h"
+
+namespace vx {
+
+// Limits on what a picture may declare: each side, and width x height.
+inline constexpr std::int64_t kMaxPictureSide = 16384;
+inline constexpr std::int64_t kMaxPicturePixels = 40'000'000;
+inline constexpr std::uintmax_t kMaxPictureFileBytes = 256u << 20;
+
+// Whether a declared size may be decoded; otherwise `error` says why.
+bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error);
+
+// Each decoder returns null and says why in `error` when the bytes are not a
+// picture it can read. The picture's label is left empty.
+using NewPicture = std::shared_ptr<Picture>;
+NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error);
+NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error);
+NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error);
+
+// By content: the decoder whose signature the bytes start with.
+NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error);
+// Reads and decodes a file; null with `error` set when it cannot.
+NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error);
+// Reads and decodes a file, or gives the placeholder and writes one line on
+// standard error: "<shown_name>: <fault>; a red square stands in".
+PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name);
+
+}  // namespace vx
