@@ -5,9 +5,10 @@
 #include <QMouseEvent>
 
 #include "frontend/about_picture.h"
-#include "frontend/form_keys.h"
 #include "frontend/form_look.h"
 #include "frontend/window_place.h"
+#include "platform/key_codes.h"
+#include "platform/shell.h"
 
 namespace vx {
 namespace {
@@ -49,20 +50,12 @@ QFont label_font(Style style) {
 
 }  // namespace
 
-const QUrl& TAboutForm::website() {
-  static const QUrl url(QStringLiteral("http://www.merrin.example/"));
-  return url;
-}
+const char* const TAboutForm::kWebsite = "http://www.merrin.example/";
+const char* const TAboutForm::kEmail = "mailto:me@merrin.example";
 
-const QUrl& TAboutForm::email() {
-  static const QUrl url(QStringLiteral("mailto:me@merrin.example"));
-  return url;
-}
-
-TAboutForm::TAboutForm(ShellOpen shell_open)
+TAboutForm::TAboutForm()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint),
-      shell_open_(std::move(shell_open)) {
+                           Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("TAboutForm"));
   setWindowTitle(QStringLiteral("About the author..."));
   setFixedSize(397, 176);
@@ -95,17 +88,17 @@ void TAboutForm::FormKeyDown(int key_code) {
 }
 
 void TAboutForm::la_website_2Click() {
-  if (shell_open_) shell_open_(website());
+  shell_open(kWebsite);
   hide();
 }
 
 void TAboutForm::la_email_2Click() {
-  if (shell_open_) shell_open_(email());
+  shell_open(kEmail);
   hide();
 }
 
 void TAboutForm::keyPressEvent(QKeyEvent* event) {
-  const int code = form_key_code(*event);
+  const int code = windows_key_code(event->key(), false);
   if (code == 27) FormKeyDown(code);
   else QWidget::keyPressEvent(event);
 }

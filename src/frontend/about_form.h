@@ -3,22 +3,17 @@
 // handing its address to the desktop shell. Esc closes it; closing hides it.
 #pragma once
 
-#include <QUrl>
 #include <QWidget>
-#include <functional>
 
 class QLabel;
 
 namespace vx {
 
-// Hands a link to the desktop shell; its result is not looked at.
-using ShellOpen = std::function<void(const QUrl&)>;
-
 class TAboutForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TAboutForm(ShellOpen shell_open);
+  TAboutForm();
 
   void FormKeyDown(int key_code);
   void la_website_2Click();
@@ -27,8 +22,9 @@ class TAboutForm : public QWidget {
   QLabel* website_link() const { return la_website_2_; }
   QLabel* email_link() const { return la_email_2_; }
 
-  static const QUrl& website();
-  static const QUrl& email();
+  // The links handed to the desktop shell.
+  static const char* const kWebsite;
+  static const char* const kEmail;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -36,7 +32,6 @@ class TAboutForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  ShellOpen shell_open_;
   QLabel* la_website_2_ = nullptr;
   QLabel* la_email_2_ = nullptr;
   QLabel* pressed_link_ = nullptr;

@@ -6,15 +6,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "frontend/form_keys.h"
 #include "frontend/form_look.h"
 #include "game/console_state.h"
+#include "platform/key_codes.h"
 #include "platform/settings.h"
 
 namespace vx {
 namespace {
 
 constexpr int kKeyCount = 44;
+
+int key_code(const QKeyEvent& e) { return windows_key_code(e.key(), e.modifiers() & Qt::KeypadModifier); }
 
 SettingKey key_setting(int n) { return static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + n - 1); }
 
@@ -159,13 +161,13 @@ void TKeysForm::leave() {
 }
 
 bool TKeysForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && FormKeyDown(form_key_code(*static_cast<QKeyEvent*>(event))))
+  if (event->type() == QEvent::KeyPress && FormKeyDown(key_code(*static_cast<QKeyEvent*>(event))))
     return true;
   return QWidget::eventFilter(watched, event);
 }
 
 void TKeysForm::keyPressEvent(QKeyEvent* event) {
-  if (!FormKeyDown(form_key_code(*event))) QWidget::keyPressEvent(event);
+  if (!FormKeyDown(key_code(*event))) QWidget::keyPressEvent(event);
 }
 
 void TKeysForm::changeEvent(QEvent* event) {

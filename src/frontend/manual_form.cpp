@@ -7,10 +7,10 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "frontend/form_keys.h"
 #include "frontend/manual_buttons.h"
 #include "frontend/picture_image.h"
 #include "frontend/window_place.h"
+#include "platform/key_codes.h"
 
 namespace vx {
 namespace {
@@ -114,15 +114,14 @@ void TManualForm::FormKeyUp(int key_code) {
 }
 
 void TManualForm::keyPressEvent(QKeyEvent* event) {
-  const int code = form_key_code(*event);
+  const int code = keys_.press(*event);
   if (code == 0) return QWidget::keyPressEvent(event);
   FormKeyDown(code);
 }
 
 void TManualForm::keyReleaseEvent(QKeyEvent* event) {
-  // Key repeat sends releases too; only the real one turns the page.
-  if (event->isAutoRepeat()) return;
-  const int code = form_key_code(*event);
+  // Key repeat sends releases too; the tracker passes only the real one, which turns the page.
+  const int code = keys_.release(*event);
   if (code == 0) return QWidget::keyReleaseEvent(event);
   FormKeyUp(code);
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "platform/key_codes.h"
 #include "platform/picture.h"
 
 namespace vx {
@@ -72,6 +73,7 @@ class TManualForm : public QWidget {
   bool dragging_ = false;
   QPoint drag_point_;
   bool shown_before_ = false;
+  KeyCodeTracker keys_;
 };
 
 }  // namespace vx

@@ -8,16 +8,21 @@
 
 #include "frontend/about_form.h"
 #include "frontend/form_look.h"
+#include "platform/shell.h"
 
 namespace vx::test {
 namespace {
 
 struct About : testing::Test {
   std::vector<QUrl> opened;
-  TAboutForm box{[this](const QUrl& url) {
-    EXPECT_TRUE(box.isVisible()) << "the shell gets the link before the box closes";
-    opened.push_back(url);
-  }};
+  TAboutForm box;
+  About() {
+    set_shell_open([this](std::string_view link) {
+      EXPECT_TRUE(box.isVisible()) << "the shell gets the link before the box closes";
+      opened.emplace_back(QString::fromUtf8(link.data(), static_cast<qsizetype>(link.size())));
+    });
+  }
+  ~About() override { set_shell_open(nullptr); }
 };
 
 TEST_F(About, ADialogOnTopCentredTheFirstTimeAndClosedByEsc) {
