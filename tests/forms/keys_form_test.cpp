@@ -1,4 +1,5 @@
 // The key settings form: the lists, the duplicate check, Accept, Enter and Escape.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -142,6 +143,20 @@ TEST_F(KeysForm, EscapeStoresNothingAndReopeningShowsTheListsAsLeft) {
   open();
   EXPECT_EQ(form.list(6)->currentText(), "<SPACEBAR>");
   EXPECT_EQ(form.list(1)->currentText(), "Q");
+}
+
+TEST_F(KeysForm, TheFirstListHasTheFocusAndTabGoesThroughTheListsToAccept) {
+  open();
+  form.list(5)->setFocus();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(QApplication::focusWidget(), form.list(1));
+  for (int n = 2; n <= 6; ++n) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.list(n));
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form.accept_button());
 }
 
 TEST_F(KeysForm, ClosingTheWindowOtherwiseStillEnablesTheConsole) {
