@@ -3,5 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
-echo "The console window is not built yet: playing the demonstration headless with vornix-script."
-exec build/vornix-script data/demo.vxs
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): the console window cannot open."
+  echo "Playing the demonstration headless with vornix-script instead."
+  exec build/vornix-script data/demo.vxs
+fi
+exec build/vornix-simulator "$@"

@@ -12,7 +12,8 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev libjpeg-dev libsimpleini-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -104,14 +104,17 @@ const NamedOperation kOperations[] = {
 };
 #undef VX_OP
 
-#define VX_VAR(name) NamedVariable{#name, &Console::name}
+#define VX_VAR(name, ...) NamedVariable{#name, &Console::name __VA_OPT__(, ) __VA_ARGS__}
+constexpr std::int32_t kMax = INT32_MAX;
 const NamedVariable kVariables[] = {
-    VX_VAR(GameMode),     VX_VAR(Skill),         VX_VAR(Phase),        VX_VAR(Lives),
-    VX_VAR(EnemiesLeft),  VX_VAR(Score),         VX_VAR(ShipCol),      VX_VAR(ShotCol),
-    VX_VAR(HitCol),       VX_VAR(HitRow),        VX_VAR(Step),         VX_VAR(HitStep),
-    VX_VAR(ControlsReady), VX_VAR(JoystickHeld), VX_VAR(FireHeld),     VX_VAR(ShotInFlight),
-    VX_VAR(ThrustOn),     VX_VAR(FullscreenMode), VX_VAR(GameMenuOpen), VX_VAR(CtrlrOverlay),
-    VX_VAR(ShuttleRow),   VX_VAR(DockCol),       VX_VAR(DockCountdown), VX_VAR(DockTick),
+    VX_VAR(GameMode),         VX_VAR(Skill, 0, 4),         VX_VAR(Phase),
+    VX_VAR(Lives, 0, 9),      VX_VAR(EnemiesLeft),         VX_VAR(Score, 0, kMax),
+    VX_VAR(ShipCol, 0, 5),    VX_VAR(ShotCol, 0, 5),       VX_VAR(HitCol, 0, 5),
+    VX_VAR(HitRow, 0, 9),     VX_VAR(Step),                VX_VAR(HitStep),
+    VX_VAR(ControlsReady),    VX_VAR(JoystickHeld),        VX_VAR(FireHeld),
+    VX_VAR(ShotInFlight),     VX_VAR(ThrustOn),            VX_VAR(FullscreenMode),
+    VX_VAR(GameMenuOpen),     VX_VAR(CtrlrOverlay),        VX_VAR(ShuttleRow, 0, 6),
+    VX_VAR(DockCol, 0, 5),    VX_VAR(DockCountdown, 0, kMax), VX_VAR(DockTick),
     VX_VAR(FlameBlink),
 };
 #undef VX_VAR

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <span>
 #include <cstdint>
 #include <string>
@@ -216,6 +217,12 @@ class Console {
   // later: the three top-row enemies and the script timer.
   void demo_set_up_rows();
   void demo_set_up_script();
+  // The sequence timer `self` leading into the demonstration: `sound`, then after
+  // `wait_ms` the panel (`panel`) and set-up part one, 800 ms later part two.
+  void demo_lead_in(TimerId self, Effect sound, int wait_ms, void (*panel)(Console&));
+  // Phase 1's rows 7 and 8 start scrolling from fresh periods; the attack timer
+  // gets the skill's interval, to be enabled later.
+  void start_fleet_rows();
 
   // Runs the handler of a timer (the timer set calls this on every tick).
   void run_timer(TimerId id);
@@ -229,10 +236,12 @@ struct NamedOperation {
 std::span<const NamedOperation> console_operations();
 const NamedOperation* find_operation(std::string_view name);
 
-// The game variables by name, for dumps and the runner's `set`.
+// The game variables by name with the range their users rely on, for dumps and
+// the runner's `set`.
 struct NamedVariable {
   std::string_view name;
   std::variant<std::int32_t Console::*, bool Console::*> member;
+  std::int32_t lo = INT32_MIN, hi = INT32_MAX;
 };
 std::span<const NamedVariable> console_variables();
 const NamedVariable* find_variable(std::string_view name);

@@ -217,9 +217,7 @@ void Console::Timer_Game_StartTimer() {
       ControlsReady = true;
       free_attacker_slots();
       set_interval(TimerId::Timer_Phase123_Enemy_Fire, 250);
-      set_interval(TimerId::Timer_Phase1_Enemy_Attacking, skill_interval());
-      start_timer(TimerId::Timer_Phase1_Enemy_Row7, 350);
-      start_timer(TimerId::Timer_Phase1_Enemy_Row8, 200);
+      start_fleet_rows();
       set_interval(self, 800);
       break;
     case 5:
@@ -235,28 +233,13 @@ void Console::Timer_Game_StartTimer() {
   ++Step;
 }
 
+// The game over sound, then the demonstration with the final score on the panel.
 void Console::Timer_Game_OverTimer() {
-  constexpr TimerId self = TimerId::Timer_Game_Over;
-  switch (Step) {
-    case 1:
-      Snd_Play(Effect::Gameover);
-      set_interval(self, 5800);
-      break;
-    case 2:
-      GameMode = 2;
-      Gam_Set_Mode();
-      Vid_Display_Panel_Score(Score, true);
-      demo_set_up_rows();
-      set_interval(self, 800);
-      break;
-    case 3:
-      demo_set_up_script();
-      enable(self, false);
-      break;
-    default:
-      break;
-  }
-  ++Step;
+  demo_lead_in(TimerId::Timer_Game_Over, Effect::Gameover, 5800, [](Console& k) {
+    k.GameMode = 2;
+    k.Gam_Set_Mode();
+    k.Vid_Display_Panel_Score(k.Score, true);
+  });
 }
 
 }  // namespace vx

@@ -2,7 +2,9 @@
 // prints against the expectations written in the script itself:
 //   #> LINE   the next line of standard output; a line that starts with '{' is a
 //             JSON object whose keys must all be present with these values
-//             (nested objects compare the same way, key by key)
+//             (nested objects compare the same way, key by key, except
+//             "timers", which must list exactly the timers that run; a key
+//             given as null must be absent, and {} expects an empty object)
 //   #? LINE   the next line of standard error
 //   #= N      the exit status (0 when absent)
 //   #@ ARGS   arguments before the file name (default: --seed 1)
@@ -51,12 +53,21 @@ std::vector<std::string> lines_of(const std::string& text) {
   return v;
 }
 
-// Every key of `want` must be in `got` with an equal value; objects recurse.
+// Every key of `want` must be in `got` with an equal value; objects recurse. A key
+// expected as null must be absent, and an empty object expects an empty one.
 void expect_subset(const json& want, const json& got, const std::string& where, std::vector<std::string>& faults) {
+  if (want.empty() && !got.empty()) faults.push_back(where + ": want {}, got " + got.dump());
   for (auto it = want.begin(); it != want.end(); ++it) {
     const std::string key = where + "." + it.key();
-    if (!got.contains(it.key())) {
+    if (it->is_null()) {
+      if (got.contains(it.key())) faults.push_back(key + ": want absent, got " + got[it.key()].dump());
+    } else if (!got.contains(it.key())) {
       faults.push_back(key + " missing");
+    } else if (it.key() == "timers") {
+      json running = *it;  // exactly these run; a timer given as null is one that does not
+      for (auto t = it->begin(); t != it->end(); ++t)
+        if (t->is_null()) running.erase(t.key());
+      if (running != got[it.key()]) faults.push_back(key + ": want " + running.dump() + ", got " + got[it.key()].dump());
     } else if (it->is_object() && got[it.key()].is_object()) {
       expect_subset(*it, got[it.key()], key, faults);
     } else if (*it != got[it.key()]) {

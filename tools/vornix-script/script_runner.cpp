@@ -36,11 +36,11 @@ long long number(std::string_view s, int line) {
   return v;
 }
 
-int number_in(std::string_view s, long long lo, long long hi, int line) {
+int number_in(std::string_view s, long long lo, long long hi, int line, const char* what = "index") {
   const long long v = number(s, line);
   if (v < lo || v > hi)
-    throw ScriptError(line, "index out of range: " + std::string(s) + " (" + std::to_string(lo) + ".." +
-                                std::to_string(hi) + ")");
+    throw ScriptError(line, std::string(what) + " out of range: " + std::string(s) + " (" + std::to_string(lo) +
+                                ".." + std::to_string(hi) + ")");
   return static_cast<int>(v);
 }
 
@@ -227,7 +227,7 @@ void ScriptRunner::set_command(const std::vector<std::string_view>& w, int line_
     const int i = number_in(w[2], 1, 2, line_no);
     k.Attacker[i].Col = number_in(w[3], 0, 5, line_no);
     k.Attacker[i].Row = number_in(w[4], 0, 9, line_no);
-    k.Attacker[i].Pattern = static_cast<int>(number(w[5], line_no));
+    k.Attacker[i].Pattern = number_in(w[5], 0, 8, line_no, "value");
     k.Attacker[i].Points = static_cast<int>(number(w[6], line_no));
     return;
   }
@@ -249,7 +249,7 @@ void ScriptRunner::set_command(const std::vector<std::string_view>& w, int line_
     else
       throw ScriptError(line_no, "a flag is true, false, 1 or 0, not '" + std::string(v) + "'");
   } else {
-    k.*(std::get<std::int32_t Console::*>(var->member)) = static_cast<std::int32_t>(number(v, line_no));
+    k.*(std::get<std::int32_t Console::*>(var->member)) = number_in(v, var->lo, var->hi, line_no, "value");
   }
 }
 

@@ -1,0 +1,6 @@
+// Fuzzes the PNG decoder with untrusted bytes.
+#include "picture_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return fuzz_picture(data, size, vx::decode_png);
+}

@@ -1,0 +1,105 @@
+// vornix-simulator: the command line, the data folder, then start-up in its
+// order: the console window TForm1 (out of sight), the secondary forms (hidden),
+// the launcher (which may play at once, unseen), and the event loop.
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/command_line.h"
+#include "display/console_window.h"
+#include "display/mouse_map.h"
+#include "frontend/splash_form.h"
+#include "platform/data_folder.h"
+#include "platform/qt_message_box.h"
+#include "platform/termination.h"
+
+namespace {
+
+std::filesystem::path executable_folder(const char* argv0) {
+  std::error_code ec;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  return self.parent_path();
+}
+
+// The console window as the screen shows it (where the platform can read the
+// screen back), else as it draws itself; then, on standard output, every element
+// shown at that moment, one "shown <name>" line each, in drawing order.
+bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file) {
+  QPixmap shot;
+  if (QScreen* screen = form1.screen())
+    shot = screen->grabWindow(0, form1.x(), form1.y(), form1.width(), form1.height());
+  if (shot.isNull() || shot.size() != form1.size()) shot = form1.grab();
+  if (!shot.save(QString::fromStdString(file.string()), "PNG")) return false;
+  const vx::SpriteBoard& board = form1.console().board;
+  for (vx::ElementId id : vx::drawing_order())
+    if (board[id].visible && board[id].picture)
+      std::printf("shown %s\n", std::string(vx::element_name(id)).c_str());
+  std::fflush(stdout);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const auto cl = vx::parse_command_line(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!cl) {
+    std::fprintf(stderr, "vornix-simulator: %s\n%s", error.c_str(), vx::kUsage);
+    return 2;
+  }
+  if (cl->help) {
+    std::fputs(vx::kUsage, stdout);
+    return 0;
+  }
+  if (cl->version) {
+    std::printf("vornix-simulator %s (Vornix (Orvane) Simulator, version 5.01)\n", VORNIX_VERSION);
+    return 0;
+  }
+
+  // The program's folder is the working directory: skins, sounds and documents
+  // are found relative to it.
+  std::error_code ec;
+  std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, executable_folder(argv[0])), ec);
+  std::filesystem::current_path(data, ec);
+  if (ec) std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(), ec.message().c_str());
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QString());
+  if (!cl->no_dialogs) vx::install_qt_error_box();
+  vx::set_termination_hook([] { QCoreApplication::exit(0); });
+
+  vx::TForm1 form1({data, cl->seed});
+  // The about box, the key form and the manual viewer are created here, hidden.
+  vx::TSplashForm launcher(form1);
+
+  // A termination requested before the event loop ends the program as the loop starts.
+  if (vx::termination_requested()) return 0;
+
+  form1.on_first_activate = [&launcher] {
+    if (launcher.skipped()) return;
+    launcher.show();
+    launcher.raise();
+    launcher.activateWindow();
+  };
+  form1.show();
+  if (!launcher.skipped()) launcher.show();
+
+  if (cl->quit_after_ms) {
+    QTimer::singleShot(*cl->quit_after_ms, &form1, [&form1, shot = cl->screenshot] {
+      if (shot && !save_screenshot(form1, *shot)) {
+        std::fprintf(stderr, "vornix-simulator: %s: the screenshot cannot be written\n", shot->c_str());
+        QCoreApplication::exit(1);
+        return;
+      }
+      vx::request_termination();
+    });
+  }
+  return app.exec();
+}

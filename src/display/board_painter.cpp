@@ -1,0 +1,61 @@
+#include "display/board_painter.h"
+
+#include <QPainter>
+
+#include "display/mouse_map.h"
+#include "platform/qt_picture.h"
+
+namespace vx {
+
+const QImage& BoardPainter::image_for(const PictureRef& picture, bool keyed) {
+  auto& cache = keyed ? keyed_ : plain_;
+  if (auto it = cache.find(picture.get()); it != cache.end()) return it->second.image;
+  QImage image = to_qimage(*picture);
+  if (keyed && picture->width > 0 && picture->height > 0) {
+    const std::uint32_t key = picture->pixel(0, picture->height - 1) | 0xFF000000u;
+    for (int y = 0; y < image.height(); ++y) {
+      auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+      const std::uint32_t* source = &picture->argb[static_cast<std::size_t>(y) * picture->width];
+      for (int x = 0; x < image.width(); ++x)
+        if ((source[x] | 0xFF000000u) == key) row[x] = 0;
+    }
+  }
+  return cache.emplace(picture.get(), Cached{picture, std::move(image)}).first->second.image;
+}
+
+void BoardPainter::prune() {
+  for (auto* cache : {&plain_, &keyed_})
+    std::erase_if(*cache, [](const auto& entry) { return entry.second.picture.use_count() == 1; });
+}
+
+void BoardPainter::paint(QImage& frame, const QRegion& region, const SpriteBoard& board, QColor window_colour,
+                         bool backdrop_stretch) {
+  QPainter painter(&frame);
+  painter.setClipRegion(region);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& r : region) painter.fillRect(r, window_colour);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRect bounds = region.boundingRect();
+  for (ElementId id : drawing_order()) {
+    const Sprite& s = board[id];
+    if (!s.visible || !s.picture || s.width <= 0 || s.height <= 0) continue;
+    const QRect box(s.left, s.top, s.width, s.height);
+    if (!box.intersects(bounds) || !region.intersects(box)) continue;
+    const bool keyed = s.transparent && !s.picture->has_alpha;
+    const QImage& image = image_for(s.picture, keyed);
+    painter.save();
+    painter.setClipRegion(region.intersected(box));
+    if (id == im_backdrop && backdrop_stretch) {
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawImage(box, image);
+    } else if (id == im_backdrop) {
+      painter.drawImage(box.left() + (box.width() - image.width()) / 2, box.top() + (box.height() - image.height()) / 2,
+                        image);
+    } else {
+      painter.drawImage(box.topLeft(), image);
+    }
+    painter.restore();
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,226 @@
+// TForm1: creation, the skin's look on the window, painting and the clock.
+#include "display/console_window.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "display/form_design.h"
+#include "display/game_menu.h"
+#include "display/game_menu_layout.h"
+#include "platform/data_folder.h"
+#include "platform/ini_file.h"
+#include "platform/message_box.h"
+#include "platform/termination.h"
+
+namespace vx {
+
+TForm1::TForm1(Options options) : options_(std::move(options)) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  translucent_key_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  if (translucent_key_) setAttribute(Qt::WA_TranslucentBackground);
+
+  tick_.setSingleShot(true);
+  tick_.setTimerType(Qt::PreciseTimer);
+  connect(&tick_, &QTimer::timeout, this, [this] { run_due_ticks(); });
+  real_clock_.start();
+  now_ = [this] { return real_clock_.elapsed(); };
+
+  console_.sound = &sound_;
+  build_menu();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QSize TForm1::screen_size() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->size() : QSize(1024, 768);
+}
+
+void TForm1::move_out_of_sight() {
+  const QSize s = screen_size();
+  move(x(), -s.height());
+  move(-s.width(), y());
+}
+
+void TForm1::read_config() {
+  if (!configured_file_exists("Config.ini", options_.data_folder)) {
+    show_error_box("Configuration file (Config.ini) not found. Please reinstall the game.");
+    request_termination();
+    return;
+  }
+  IniFile config;
+  config.load(resolve_path("Config.ini", options_.data_folder));
+  SkinTable_ = read_skin_table(config);
+}
+
+void TForm1::FormCreate() {
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Vornix (Orvane) Simulator"));
+  setWindowTitle(QStringLiteral("Vornix (Orvane) Simulator"));
+  move_out_of_sight();
+  read_config();
+
+  for (ElementId id = 0; id < kElementCount; ++id) console_.board.show(id, visible_at_creation(id));
+  console_.FormCreate();  // sprite tables and constants, input flags, the clock seed
+  if (options_.seed) console_.random.seed(*options_.seed);
+  // The form's own elements: the game-menu button over its background picture.
+  console_.board.set_picture(btn_game_menu_background, game_menu_picture());
+  console_.board.set_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+  console_.board.set_box(btn_game_menu_top, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+
+  Settings = std::make_unique<SettingsStore>();
+
+  console_.FullscreenMode = Settings->read_bool(SettingKey::FullscreenMode);
+  entry(MenuEntry::pm_10_fullscreen)->setChecked(console_.FullscreenMode);
+  console_.GameMenuOpen = false;
+
+  std::array<int, 7> keys{};
+  for (int n = 1; n <= 6; ++n) {
+    const auto key = static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + n - 1);
+    keys[n] = Settings->read_int(key);
+    Settings->write_int(key, keys[n]);
+  }
+  console_.assign_keys(keys);  // derives the key codes and sets the button hints
+
+  // The game menu's item table is entries_, filled by build_menu in menu order.
+
+  entry(MenuEntry::pm_12_controller)->setChecked(Settings->read_bool(SettingKey::CtrlrOverlay));
+  console_.CtrlrOverlay = entry(MenuEntry::pm_12_controller)->isChecked();
+  console_.Vid_Display_Ctrl_Overlay();
+
+  // Double buffering is the back buffer frame_; FormCreate above cleared the
+  // input flags and seeded the generator.
+  sync();
+}
+
+void TForm1::run_skin_loader() {
+  SkinLoadRequest request;
+  request.skin = SkinTable_.at(SkinIndex);
+  request.FullscreenMode = console_.FullscreenMode;
+  request.screen_width = screen_size().width();
+  request.screen_height = screen_size().height();
+  request.data_folder = options_.data_folder;
+  gfxinit(request, console_.board, look_);
+  apply_look();
+}
+
+void TForm1::apply_look() {
+  if (look_.client_width > 0 && look_.client_height > 0) setFixedSize(look_.client_width, look_.client_height);
+  painter_.prune();
+  repaint_all();
+}
+
+void TForm1::centre() {
+  const QSize s = screen_size();
+  move(centred_position(s.width(), width()), centred_position(s.height(), height()));
+}
+
+void TForm1::set_clock(std::function<std::int64_t()> now) { now_ = std::move(now); }
+
+void TForm1::run_due_ticks() {
+  console_.timers.dispatch(now_());
+  sync();
+}
+
+void TForm1::sync() {
+  const auto changed = console_.board.take_changed();
+  if (changed.any() && !frame_.isNull()) {
+    QRegion region;
+    const QRect client(QPoint(0, 0), frame_.size());
+    for (ElementId id = 0; id < kElementCount; ++id) {
+      if (!changed.test(id)) continue;
+      const Sprite& s = console_.board[id];
+      const QRect now(s.left, s.top, s.width, s.height);
+      region += painted_box_[id].intersected(client);
+      region += now.intersected(client);
+      painted_box_[id] = now;
+    }
+    if (!region.isEmpty()) {
+      painter_.paint(frame_, region, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)),
+                     look_.backdrop_stretch);
+      update_shape(region);
+      update(region);
+    }
+  }
+  if (const auto due = console_.timers.next_due()) {
+    const std::int64_t wait = *due - now_();
+    tick_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));
+  } else {
+    tick_.stop();
+  }
+}
+
+void TForm1::repaint_all() {
+  console_.board.take_changed();
+  const QSize size(std::max(1, width()), std::max(1, height()));
+  frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  for (ElementId id = 0; id < kElementCount; ++id) {
+    const Sprite& s = console_.board[id];
+    painted_box_[id] = QRect(s.left, s.top, s.width, s.height);
+  }
+  const QRegion all(QRect(QPoint(0, 0), size));
+  painter_.paint(frame_, all, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)), look_.backdrop_stretch);
+  shape_ = QImage();
+  update_shape(all);
+  update();
+}
+
+void TForm1::update_shape(const QRegion& changed) {
+  if (!look_.colour_key) {
+    if (!shape_.isNull()) {
+      shape_ = QImage();
+      clearMask();
+    }
+    return;
+  }
+  bool reshape = false;
+  if (shape_.size() != frame_.size()) {
+    // Bit 0 (black) keeps a pixel, bit 1 (white) cuts it away.
+    shape_ = QImage(frame_.size(), QImage::Format_MonoLSB);
+    shape_.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    shape_.fill(0);
+    reshape = true;
+  }
+  const QRgb key = colour_to_rgb(look_.colour) | 0xFF000000u;
+  for (const QRect& r : changed)
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y));
+      uchar* bits = shape_.scanLine(y);
+      for (int x = r.left(); x <= r.right(); ++x) {
+        const bool see_through = row[x] == key;
+        // Wayland shapes only the input region: the key colour is painted see-through.
+        if (see_through && translucent_key_) row[x] = 0;
+        const bool was = bits[x >> 3] >> (x & 7) & 1;
+        if (was == see_through) continue;
+        bits[x >> 3] ^= static_cast<uchar>(1u << (x & 7));
+        reshape = true;
+      }
+    }
+  if (reshape) setMask(QBitmap::fromImage(shape_));
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  if (translucent_key_) p.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
+}
+
+void TForm1::FormClose() {
+  sound_.shutdown();
+  Settings->close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QWidget::closeEvent(event);
+  request_termination();
+}
+
+}  // namespace vx

@@ -1,0 +1,176 @@
+// The console window TForm1: one widget that owns the console and paints its
+// picture elements from a back buffer (repainting only the boxes that changed),
+// forwards keys, mouse presses and menu commands to it, and drives its timers on
+// the real clock with one precise single-shot timer armed for the next due tick.
+// Windowed, it is borderless and shaped by the skin's colour key; full screen, it
+// covers the screen and carries the in-window game menu.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "display/board_painter.h"
+#include "display/gfxinit.h"
+#include "display/skin_table.h"
+#include "game/console_state.h"
+#include "platform/key_codes.h"
+#include "platform/settings.h"
+#include "sound/sound.h"
+
+class QMenu;
+class QAction;
+
+namespace vx {
+
+class GameMenuRow;
+
+// The pop-up menu's entries in their order; the game menu repeats all thirteen.
+enum class MenuEntry {
+  pm_1_about,
+  pm_2_readme,
+  pm_3_whatsnew,
+  pm_4_manual,
+  pm_5_n1,
+  pm_6_config,
+  pm_7_keys,
+  pm_9_n2,
+  pm_10_fullscreen,
+  pm_11_splashscreen,
+  pm_12_controller,
+  pm_13_n3,
+  pm_14_exit,
+};
+inline constexpr int kMenuEntryCount = 13;
+
+// Left = (screen - window) / 2, truncated toward zero, raised to 0 when negative.
+constexpr int centred_position(int screen, int window) {
+  const int p = (screen - window) / 2;
+  return p < 0 ? 0 : p;
+}
+
+class TForm1 : public QWidget {
+ public:
+  struct Options {
+    std::filesystem::path data_folder;  // the program's folder (also the working directory)
+    std::optional<std::uint32_t> seed;  // replaces the clock seed
+  };
+  // FormCreate: title, out of sight, Config.ini and the skin list, the sprite
+  // tables, the settings store, FullscreenMode, the keys, the game menu's item
+  // table, the controller overlays, the input flags and the random seed.
+  explicit TForm1(Options options);
+  ~TForm1() override;
+
+  Console& console() { return console_; }
+  SettingsStore& settings() { return *Settings; }
+  Sound& sound() { return sound_; }
+  const SkinTable& skin_table() const { return SkinTable_; }
+  const std::filesystem::path& data_folder() const { return options_.data_folder; }
+  const ConsoleWindowLook& look() const { return look_; }
+
+  int SkinIndex = 0;
+  bool FirstActivate = true;
+
+  // Runs the skin loader on this window and applies what it sets.
+  void run_skin_loader();
+  // Centres the window on the screen (again, also when it was centred before).
+  void centre();
+  // The screen the console lives on.
+  QSize screen_size() const;
+
+  QAction* entry(MenuEntry e) const { return entries_[static_cast<int>(e)]; }
+  QMenu* pm_0_menu() const { return menu_; }
+  // Hooks of the secondary forms (the about box, the manual viewer, the key
+  // form): the entry is greyed until its hook is installed.
+  void set_form_hook(MenuEntry e, std::function<void()> hook);
+  // The launcher's check box, the default of the stored SplashScreen.
+  std::function<bool()> launcher_splash_checked;
+  // Runs once, at the first activation of the window (the launcher comes forward).
+  std::function<void()> on_first_activate;
+
+  // The entries' actions; an entry's trigger has already inverted its own check mark.
+  void pm_0_menuPopup();
+  void pm_2_readmeClick();
+  void pm_3_whatsnewClick();
+  void pm_6_configClick();
+  void pm_10_fullscreenClick();
+  void pm_11_splashscreenClick();
+  void pm_12_controllerClick();
+  void pm_14_exitClick();
+  void btn_game_menu_topClick();
+  void Vid_Display_Game_Menu();
+  // The rows of the open game menu (none while it is closed or being removed).
+  std::vector<GameMenuRow*> game_menu_rows() const;
+
+  // FormClose: sound shutdown, then the settings store is closed.
+  void FormClose();
+
+  // Paints what changed on the board, then arms the timer for the next tick. Every
+  // path that lets the console run ends here.
+  void sync();
+  // The back buffer: the window as drawn.
+  const QImage& frame() const { return frame_; }
+  // Replaces the real clock (milliseconds); tests drive time themselves.
+  void set_clock(std::function<std::int64_t()> now);
+  // Runs every timer tick that is due by the clock, then syncs.
+  void run_due_ticks();
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void read_config();
+  void build_menu();
+  void move_out_of_sight();
+  void apply_look();
+  void repaint_all();
+  void update_shape(const QRegion& changed);
+  bool run_shortcut(const QKeyEvent& event);
+  void close_game_menu_rows();
+
+  Options options_;
+  Console console_;
+  Sound sound_;
+  std::unique_ptr<SettingsStore> Settings;
+  struct SkinTable SkinTable_;
+  ConsoleWindowLook look_;
+
+  QMenu* menu_ = nullptr;
+  std::array<QAction*, kMenuEntryCount> entries_{};
+  std::array<std::function<void()>, kMenuEntryCount> form_hooks_{};
+  std::vector<GameMenuRow*> game_menu_rows_;
+
+  BoardPainter painter_;
+  QImage frame_;
+  QImage shape_;  // the key-colour mask the window's shape was last made from
+  std::array<QRect, kElementCount> painted_box_{};
+  bool translucent_key_ = false;  // Wayland: key-coloured pixels are painted see-through
+
+  KeyCodeTracker keys_;
+  std::optional<ElementId> pressed_;  // the element a left press went to
+  QPoint drag_point_;
+
+  QTimer tick_;
+  QElapsedTimer real_clock_;
+  std::function<std::int64_t()> now_;
+};
+
+}  // namespace vx

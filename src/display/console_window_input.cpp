@@ -1,0 +1,120 @@
+// TForm1: keys, mouse presses on the pictured buttons, dragging, hints and
+// pointer shapes, and the first activation.
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QWindow>
+
+#include "display/console_window.h"
+#include "display/mouse_map.h"
+
+namespace vx {
+
+bool TForm1::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::WindowActivate:
+      if (FirstActivate) {
+        FirstActivate = false;
+        if (on_first_activate) on_first_activate();
+      }
+      break;
+    case QEvent::ToolTip: {
+      const auto* help = static_cast<QHelpEvent*>(event);
+      const auto hit = hit_test(console_.board, help->pos().x(), help->pos().y());
+      const std::string hint = hit ? console_.board[*hit].hint : std::string();
+      if (hint.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+      } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(hint), this);
+      }
+      return true;
+    }
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (run_shortcut(*event)) return;
+  const int code = keys_.press(*event);
+  console_.timers.dispatch(now_());
+  if (code) console_.FormKeyDown(code);
+  sync();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+  const int code = keys_.release(*event);
+  if (!code) return;
+  console_.timers.dispatch(now_());
+  console_.FormKeyUp(code);
+  sync();
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  pressed_ = hit_test(console_.board, at.x(), at.y());
+  if (!pressed_) return;
+  const MouseTarget& target = mouse_target(*pressed_);
+  console_.timers.dispatch(now_());
+  switch (target.role) {
+    case MouseRole::Control:
+      (console_.*target.down)();
+      break;
+    case MouseRole::Drag:
+      // im_backgroundMouseDown: the drag point, in the element's coordinates.
+      if (!console_.FullscreenMode) {
+        const Sprite& s = console_.board[*pressed_];
+        drag_point_ = at - QPoint(s.left, s.top);
+        if (translucent_key_ && windowHandle()) windowHandle()->startSystemMove();  // Wayland
+      }
+      break;
+    default:
+      break;
+  }
+  sync();
+}
+
+void TForm1::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+    // im_backgroundMouseMove: the grabbed spot stays under the pointer.
+    if (mouse_target(*pressed_).role == MouseRole::Drag && !console_.FullscreenMode) {
+      const Sprite& s = console_.board[*pressed_];
+      const QPoint pointer = at - QPoint(s.left, s.top);
+      move(x(), y() + (pointer.y() - drag_point_.y()));
+      move(x() + (pointer.x() - drag_point_.x()), y());
+    }
+    return;
+  }
+  const auto hit = hit_test(console_.board, at.x(), at.y());
+  switch (hit ? mouse_target(*hit).pointer : PointerShape::Arrow) {
+    case PointerShape::Hand: setCursor(Qt::PointingHandCursor); break;
+    case PointerShape::Help: setCursor(Qt::WhatsThisCursor); break;
+    case PointerShape::Arrow: unsetCursor(); break;
+  }
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  const ElementId pressed = *pressed_;
+  pressed_.reset();
+  const MouseTarget& target = mouse_target(pressed);
+  console_.timers.dispatch(now_());
+  if (target.role == MouseRole::Control && target.up) (console_.*target.up)();
+  if (target.role == MouseRole::GameMenuButton) {
+    const QPoint at = event->position().toPoint();
+    if (hit_test(console_.board, at.x(), at.y()) == pressed) btn_game_menu_topClick();
+  }
+  sync();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) { menu_->popup(event->globalPos()); }
+
+}  // namespace vx

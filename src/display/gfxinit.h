@@ -1,0 +1,45 @@
+// The skin loader (unit gfxinit): reads the chosen skin's description file, gives
+// each of the console's 173 picture elements its picture and its box, sizes the
+// console window and, by FullscreenMode, either keys the window by the skin's
+// transparent colour or fills the screen around the console with the backdrop,
+// BgColor and the logo. Toolkit-free: the window applies the look it returns.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "display/skin_table.h"
+#include "display/sprite_board.h"
+
+namespace vx {
+
+// What the loader sets on the console window itself.
+struct ConsoleWindowLook {
+  int client_width = 0, client_height = 0;
+  std::uint32_t colour = 0;  // the window's colour, 0x00BBGGRR as skin files write it
+  bool colour_key = false;   // windowed: every pixel of exactly `colour` is see-through
+  bool backdrop_stretch = false;
+};
+
+struct SkinLoadRequest {
+  const SkinRecord* skin = nullptr;  // SkinTable[SkinIndex]; null when no skin is chosen
+  bool FullscreenMode = false;
+  int screen_width = 0, screen_height = 0;
+  std::filesystem::path data_folder;  // the program's folder; skin paths are relative to it
+};
+
+// 0x00BBGGRR to 0xRRGGBB.
+constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
+  return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
+
+// The centring offset of one direction: half the spare room, truncated toward zero.
+constexpr int centred_offset(int screen, int area) { return (screen - area) / 2; }
+
+// Runs the loader. When the description file is missing it shows "Skin
+// configuration file (<Path><SkinFile>) not found. Please reinstall the skin.",
+// requests termination, performs only its last step (the game-menu button) and
+// returns false.
+bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window);
+
+}  // namespace vx
