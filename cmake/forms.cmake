@@ -9,20 +9,20 @@ add_library(vornix-forms STATIC
   src/frontend/manual_buttons.cpp
   src/frontend/manual_form.cpp
   src/frontend/manual_loader.cpp
-  src/frontend/picture_image.cpp
+  src/frontend/secondary_forms.cpp
   src/frontend/window_place.cpp
 )
 set_target_properties(vornix-forms PROPERTIES AUTOMOC ON)
 target_include_directories(vornix-forms PUBLIC src)
-target_link_libraries(vornix-forms PUBLIC vornix-core vornix-settings vornix-platform-qt Qt6::Widgets)
+target_link_libraries(vornix-forms PUBLIC vornix-display Qt6::Widgets)
+target_link_libraries(vornix-simulator PRIVATE vornix-forms)
 
 if(VORNIX_TESTS)
-  # Widget tests: offscreen, with a temporary settings folder (tests/forms/main.cpp).
-  file(GLOB forms_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/forms/*.cpp)
-  add_executable(forms-tests ${forms_tests} tests/support/picture_writers.cpp)
+  # Widget tests: offscreen, with a temporary settings folder (the desktop tests' main).
+  file(GLOB forms_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/forms/*_test.cpp)
+  add_executable(forms-tests ${forms_tests} ${CMAKE_SOURCE_DIR}/tests/desktop/main.cpp)
   set_target_properties(forms-tests PROPERTIES AUTOMOC ON)
-  target_include_directories(forms-tests PRIVATE tests)
-  target_link_libraries(forms-tests PRIVATE vornix-forms Qt6::Test GTest::gtest)
+  target_link_libraries(forms-tests PRIVATE vornix-forms vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
   gtest_discover_tests(forms-tests DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 endif()

@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "frontend/manual_buttons.h"
-#include "frontend/picture_image.h"
 #include "frontend/window_place.h"
 #include "platform/key_codes.h"
+#include "platform/qt_picture.h"
 
 namespace vx {
 namespace {

@@ -3,7 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
+
+#include "display/console_window.h"
 
 namespace vx {
 
@@ -12,7 +13,7 @@ void centre_on_screen(QWidget& window) {
   if (!screen) return;
   const QSize s = screen->geometry().size();
   const QSize w = window.frameGeometry().size();
-  window.move(std::max(0, (s.width() - w.width()) / 2), std::max(0, (s.height() - w.height()) / 2));
+  window.move(centred_position(s.width(), w.width()), centred_position(s.height(), w.height()));
 }
 
 }  // namespace vx
