@@ -14,7 +14,7 @@ add_library(vornix-forms STATIC
 )
 set_target_properties(vornix-forms PROPERTIES AUTOMOC ON)
 target_include_directories(vornix-forms PUBLIC src)
-target_link_libraries(vornix-forms PUBLIC vornix-display Qt6::Widgets)
+target_link_libraries(vornix-forms PUBLIC vornix-frontend Qt6::Widgets)
 target_link_libraries(vornix-simulator PRIVATE vornix-forms)
 
 if(VORNIX_TESTS)
@@ -22,7 +22,7 @@ if(VORNIX_TESTS)
   file(GLOB forms_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/forms/*_test.cpp)
   add_executable(forms-tests ${forms_tests} ${CMAKE_SOURCE_DIR}/tests/desktop/main.cpp)
   set_target_properties(forms-tests PROPERTIES AUTOMOC ON)
-  target_link_libraries(forms-tests PRIVATE vornix-forms vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
+  target_link_libraries(forms-tests PRIVATE vornix-forms vornix-test-install Qt6::Test GTest::gtest)
   gtest_discover_tests(forms-tests DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 endif()

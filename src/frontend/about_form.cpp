@@ -2,10 +2,10 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 
 #include "frontend/about_picture.h"
 #include "frontend/form_look.h"
+#include "frontend/picture_label.h"
 #include "frontend/window_place.h"
 #include "platform/key_codes.h"
 #include "platform/shell.h"
@@ -21,7 +21,8 @@ struct LabelPlace {
   const char* text;
   Style style;
 };
-// The author, the web page and the address are our own invention.
+// The author is our own invention. The two links follow: la_website_2 and
+// la_email_2, the project's own.
 constexpr LabelPlace kLabels[] = {
     {"la_name_1", 132, 8, 72, 14, "Name:", Style::Caption},
     {"la_name_2", 212, 8, 147, 14, "Merrin Quallbrook", Style::Value},
@@ -34,9 +35,7 @@ constexpr LabelPlace kLabels[] = {
     {"la_hobby_1", 132, 104, 0, 0, "Hobby:", Style::Caption},
     {"la_hobby_2", 212, 104, 93, 14, "Kite flying", Style::Hobby},
     {"la_website_1", 132, 128, 0, 0, "Website:", Style::Caption},
-    {"la_website_2", 212, 128, 168, 15, "www.merrin.example", Style::Link},
     {"la_email_1", 132, 152, 0, 0, "Email:", Style::Caption},
-    {"la_email_2", 212, 152, 168, 15, "me@merrin.example", Style::Link},
 };
 
 QFont label_font(Style style) {
@@ -48,14 +47,31 @@ QFont label_font(Style style) {
   return f;
 }
 
+// A link label: yellow, underlined, with the hand pointer when it has somewhere
+// to go; greyed and inert otherwise.
+QLabel* make_link(QWidget* parent, const char* name, QRect box, const ProjectLink& link, std::function<void()> click) {
+  auto* l = new PictureLabel(parent, box, false);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setText(QString::fromUtf8(link.text.data(), static_cast<qsizetype>(link.text.size())));
+  QFont f = label_font(Style::Link);
+  const bool live = !link.address.empty();
+  f.setUnderline(live);
+  l->setFont(f);
+  set_text_colour(*l, live ? QColor(255, 255, 0) : QColor(150, 150, 150));
+  if (live) {
+    l->setCursor(Qt::PointingHandCursor);
+    l->clicked = std::move(click);
+  }
+  return l;
+}
+
 }  // namespace
 
-const char* const TAboutForm::kWebsite = "http://www.merrin.example/";
-const char* const TAboutForm::kEmail = "mailto:me@merrin.example";
-
-TAboutForm::TAboutForm()
+TAboutForm::TAboutForm(ProjectLink website, ProjectLink email)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint) {
+                           Qt::WindowStaysOnTopHint),
+      website_(website),
+      email_(email) {
   setObjectName(QStringLiteral("TAboutForm"));
   setWindowTitle(QStringLiteral("About the author..."));
   setFixedSize(397, 176);
@@ -70,17 +86,13 @@ TAboutForm::TAboutForm()
     auto* label = new QLabel(QString::fromUtf8(l.text), this);
     label->setObjectName(QString::fromLatin1(l.name));
     label->setFont(label_font(l.style));
-    set_text_colour(*label, l.style == Style::Link ? QColor(255, 255, 0) : QColor(255, 255, 255));
+    set_text_colour(*label, QColor(255, 255, 255));
     label->move(l.left, l.top);
     if (l.width > 0) label->resize(l.width, l.height);
     else label->adjustSize();
-    if (l.style == Style::Link) {
-      label->setCursor(Qt::PointingHandCursor);
-      label->installEventFilter(this);
-    }
   }
-  la_website_2_ = findChild<QLabel*>(QStringLiteral("la_website_2"));
-  la_email_2_ = findChild<QLabel*>(QStringLiteral("la_email_2"));
+  la_website_2_ = make_link(this, "la_website_2", QRect(212, 128, 168, 15), website_, [this] { la_website_2Click(); });
+  la_email_2_ = make_link(this, "la_email_2", QRect(212, 152, 168, 15), email_, [this] { la_email_2Click(); });
 }
 
 void TAboutForm::FormKeyDown(int key_code) {
@@ -88,12 +100,12 @@ void TAboutForm::FormKeyDown(int key_code) {
 }
 
 void TAboutForm::la_website_2Click() {
-  shell_open(kWebsite);
+  shell_open(website_.address);
   hide();
 }
 
 void TAboutForm::la_email_2Click() {
-  shell_open(kEmail);
+  shell_open(email_.address);
   hide();
 }
 
@@ -109,25 +121,6 @@ void TAboutForm::showEvent(QShowEvent* event) {
     centre_on_screen(*this);
   }
   QWidget::showEvent(event);
-}
-
-// A link is clicked when the left button goes down and comes up on it.
-bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
-  auto* label = qobject_cast<QLabel*>(watched);
-  if (label && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
-    auto* m = static_cast<QMouseEvent*>(event);
-    if (m->button() != Qt::LeftButton) return false;
-    if (event->type() == QEvent::MouseButtonPress) {
-      pressed_link_ = label;
-      return true;
-    }
-    const bool click = pressed_link_ == label && label->rect().contains(m->position().toPoint());
-    pressed_link_ = nullptr;
-    if (click && label == la_website_2_) la_website_2Click();
-    if (click && label == la_email_2_) la_email_2Click();
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vx

@@ -1,9 +1,12 @@
 // The about box: a picture of the author, five lines of details and two links,
 // one to the web page and one to write an e-mail; a link closes the box after
-// handing its address to the desktop shell. Esc closes it; closing hides it.
+// handing its address to the desktop shell (a link with no address is greyed and
+// does nothing). Esc closes it; closing hides it.
 #pragma once
 
 #include <QWidget>
+
+#include "frontend/project_links.h"
 
 class QLabel;
 
@@ -13,7 +16,8 @@ class TAboutForm : public QWidget {
   Q_OBJECT
 
  public:
-  TAboutForm();
+  // The links are the project's own unless given.
+  explicit TAboutForm(ProjectLink website = kWebsiteLink, ProjectLink email = kEmailLink);
 
   void FormKeyDown(int key_code);
   void la_website_2Click();
@@ -22,19 +26,15 @@ class TAboutForm : public QWidget {
   QLabel* website_link() const { return la_website_2_; }
   QLabel* email_link() const { return la_email_2_; }
 
-  // The links handed to the desktop shell.
-  static const char* const kWebsite;
-  static const char* const kEmail;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  ProjectLink website_, email_;
   QLabel* la_website_2_ = nullptr;
   QLabel* la_email_2_ = nullptr;
-  QLabel* pressed_link_ = nullptr;
   bool shown_before_ = false;
 };
 

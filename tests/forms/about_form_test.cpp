@@ -13,9 +13,13 @@
 namespace vx::test {
 namespace {
 
+// An author with somewhere to go (the project's own links may have no address yet).
+constexpr ProjectLink kWeb{"www.merrin.example", "http://www.merrin.example/"};
+constexpr ProjectLink kMail{"me@merrin.example", "mailto:me@merrin.example"};
+
 struct About : testing::Test {
   std::vector<QUrl> opened;
-  TAboutForm box;
+  TAboutForm box{kWeb, kMail};
   About() {
     set_shell_open([this](std::string_view link) {
       EXPECT_TRUE(box.isVisible()) << "the shell gets the link before the box closes";
@@ -52,11 +56,19 @@ TEST_F(About, EachLinkHandsItsAddressToTheShellThenCloses) {
   EXPECT_TRUE(box.isVisible());
   QTest::mouseClick(box.email_link(), Qt::LeftButton);
   EXPECT_FALSE(box.isVisible());
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0].scheme(), "http");
-  EXPECT_EQ(opened[1].scheme(), "mailto");
-  EXPECT_EQ(opened[1].path(), box.email_link()->text());
-  EXPECT_EQ(opened[0].host(), box.website_link()->text());
+  EXPECT_EQ(opened, (std::vector<QUrl>{QUrl("http://www.merrin.example/"), QUrl("mailto:me@merrin.example")}));
+  EXPECT_EQ(box.website_link()->text(), "www.merrin.example");
+}
+
+TEST_F(About, ALinkWithoutAnAddressIsGreyedAndDoesNothing) {
+  TAboutForm plain{{"no web page yet", ""}, kMail};
+  plain.show();
+  EXPECT_EQ(plain.website_link()->text(), "no web page yet");
+  EXPECT_FALSE(plain.website_link()->font().underline());
+  EXPECT_NE(text_colour(*plain.website_link()), QColor(255, 255, 0));
+  QTest::mouseClick(plain.website_link(), Qt::LeftButton);
+  EXPECT_TRUE(plain.isVisible());
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(About, APressDraggedOffTheLinkFollowsNothing) {
