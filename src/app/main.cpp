@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   if (vx::termination_requested()) return 0;
 
   form1.on_first_activate = [&launcher] {
-    if (launcher.skipped()) return;
+    if (launcher.played()) return;  // skipped, or already played before this activation
     launcher.show();
     launcher.raise();
     launcher.activateWindow();

@@ -14,6 +14,7 @@
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
+#include "platform/picture_file.h"
 #include "platform/termination.h"
 
 namespace vx {
@@ -71,7 +72,9 @@ void TForm1::FormCreate() {
   console_.FormCreate();  // sprite tables and constants, input flags, the clock seed
   if (options_.seed) console_.random.seed(*options_.seed);
   // The form's own elements: the game-menu button over its background picture.
-  console_.board.set_picture(btn_game_menu_background, game_menu_picture());
+  const std::string menu_picture = form_picture("TForm1", "btn_game_menu_background");
+  console_.board.set_picture(btn_game_menu_background,
+                             load_picture_or_placeholder(resolve_path(menu_picture, options_.data_folder), menu_picture));
   console_.board.set_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
   console_.board.set_box(btn_game_menu_top, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
 

@@ -122,6 +122,11 @@ class TForm1 : public QWidget {
   void set_clock(std::function<std::int64_t()> now);
   // Runs every timer tick that is due by the clock, then syncs.
   void run_due_ticks();
+  // How long the armed single-shot timer waits for the next tick; none when no
+  // console timer runs.
+  std::optional<int> armed_tick_ms() const {
+    return tick_.isActive() ? std::optional<int>(tick_.interval()) : std::nullopt;
+  }
 
  protected:
   bool event(QEvent* event) override;

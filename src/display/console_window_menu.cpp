@@ -13,7 +13,7 @@
 namespace vx {
 namespace {
 
-struct MenuSpec {
+struct MenuItem {
   const char* name;
   const char* caption;  // "-": a separator
   int shortcut;         // a Qt key, 0 for none
@@ -23,7 +23,7 @@ struct MenuSpec {
 
 // Every entry of pm_0_menu, in order. The about box, the manual viewer and the key
 // form run through their hooks.
-const MenuSpec kMenu[kMenuEntryCount] = {
+const MenuItem kMenu[kMenuEntryCount] = {
     {"pm_1_about", "About...", Qt::Key_F1, false, nullptr},
     {"pm_2_readme", "View 'Readme.txt'", Qt::Key_F2, false, &TForm1::pm_2_readmeClick},
     {"pm_3_whatsnew", "View 'Whatsnew.txt'", Qt::Key_F3, false, &TForm1::pm_3_whatsnewClick},
@@ -45,15 +45,15 @@ void TForm1::build_menu() {
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("pm_0_menu"));
   for (int i = 0; i < kMenuEntryCount; ++i) {
-    const MenuSpec& spec = kMenu[i];
-    const bool separator = std::string_view(spec.caption) == "-";
-    QAction* a = new QAction(separator ? QString() : QString::fromLatin1(spec.caption), menu_);
-    a->setObjectName(QString::fromLatin1(spec.name));
+    const MenuItem& item = kMenu[i];
+    const bool separator = std::string_view(item.caption) == "-";
+    QAction* a = new QAction(separator ? QString() : QString::fromLatin1(item.caption), menu_);
+    a->setObjectName(QString::fromLatin1(item.name));
     a->setSeparator(separator);
-    if (spec.shortcut) a->setShortcut(QKeySequence(spec.shortcut));
-    a->setCheckable(spec.checkable);
-    if (spec.click) {
-      connect(a, &QAction::triggered, this, [this, click = spec.click] {
+    if (item.shortcut) a->setShortcut(QKeySequence(item.shortcut));
+    a->setCheckable(item.checkable);
+    if (item.click) {
+      connect(a, &QAction::triggered, this, [this, click = item.click] {
         console_.timers.dispatch(now_());
         (this->*click)();
         sync();

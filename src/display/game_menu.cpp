@@ -2,34 +2,10 @@
 
 #include <QAction>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include "display/game_menu_layout.h"
-#include "platform/qt_picture.h"
 
 namespace vx {
-
-PictureRef game_menu_picture() {
-  static const PictureRef picture = [] {
-    QImage image(kGameMenuPictureWidth, kGameMenuPictureHeight, QImage::Format_ARGB32);
-    image.fill(QColor(0, 0, 0, 204));
-    QPainter p(&image);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(0, 0, kGameMenuPictureWidth, kGameMenuRowHeight, Qt::black);
-    for (int bar = 0; bar < 3; ++bar) p.fillRect(8, 9 + bar * 6, 20, 3, Qt::white);  // columns 8..27
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(14);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(36, 0, kGameMenuPictureWidth - 36, kGameMenuRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Game menu"));
-    p.end();
-    return from_qimage(image, "game menu");
-  }();
-  return picture;
-}
 
 QString game_menu_row_text(const QAction& entry) {
   QString text = QStringLiteral("   ") + entry.text();

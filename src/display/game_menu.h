@@ -1,21 +1,13 @@
-// The in-window game menu of the full-screen console: the background picture
-// stored with the form (a title bar with the menu icon and "Game menu" over a
-// translucent black panel) and the rows, one label per pop-up menu entry.
+// The rows of the full-screen console's in-window game menu, one label per
+// pop-up menu entry, laid over the menu's background picture.
 #pragma once
 
 #include <QLabel>
 #include <functional>
 
-#include "platform/picture.h"
-
 class QAction;
 
 namespace vx {
-
-// 256 x 512 with alpha: rows 0..31 an opaque black title bar with a white
-// three-bar icon in columns 8..27 and the white title from column 36 on; rows
-// 32..511 black at alpha 204.
-PictureRef game_menu_picture();
 
 // The row text of a menu entry: three blanks, the caption, " [V]" when checked.
 QString game_menu_row_text(const QAction& entry);

@@ -7,7 +7,5 @@ namespace vx {
 inline constexpr int kGameMenuButtonWidth = 36, kGameMenuButtonHeight = 32;
 inline constexpr int kGameMenuOpenWidth = 256, kGameMenuOpenHeight = 448;
 inline constexpr int kGameMenuRows = 13, kGameMenuRowHeight = 32;
-// The background picture: a 32-pixel title bar over a translucent panel.
-inline constexpr int kGameMenuPictureWidth = 256, kGameMenuPictureHeight = 512;
 
 }  // namespace vx

@@ -66,11 +66,11 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   setFont(font);
 
   auto* im_background = new PictureLabel(this, QRect(0, 0, 800, 450), false);
-  im_background->setPixmap(picture(LauncherPictures::background));
+  im_background->setPixmap(picture("im_background"));
   la_game_title = make_label(this, {}, QRect(0, 12, 460, 15), Qt::AlignHCenter, true);
   la_version = make_label(this, {}, QRect(0, 28, 460, 15), Qt::AlignHCenter, true);
   auto* im_box_picture = new PictureLabel(this, QRect(0, 56, 460, 160), true);
-  im_box_picture->setPixmap(picture(LauncherPictures::box_art));
+  im_box_picture->setPixmap(picture("im_box_picture"));
   la_release_date = make_label(this, {}, QRect(0, 236, 460, 15), Qt::AlignHCenter, false);
   make_label(this, QStringLiteral("website:"), QRect(118, 259, 56, 15), Qt::AlignLeft, false);
   la_website_2 = make_link(this, kWebsiteLink, QPoint(174, 259), [this] { la_website_2Click(); });
@@ -88,18 +88,19 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   for (const char* output : kSoundOutputs) cb_sound->addItem(QString::fromLatin1(output));
 
   btn_play = new PictureLabel(this, QRect(116, 370, 107, 30), false);
-  btn_play->setPixmap(picture(LauncherPictures::play));
+  btn_play->setPixmap(picture("btn_play"));
   btn_play->setCursor(Qt::PointingHandCursor);
   btn_play->clicked = [this] { btn_playClick(); };
   btn_play_disabled = new PictureLabel(this, QRect(116, 370, 107, 30), false);
-  btn_play_disabled->setPixmap(picture(LauncherPictures::play_disabled));
+  btn_play_disabled->setPixmap(picture("btn_play_disabled"));
   btn_play_disabled->setCursor(Qt::WhatsThisCursor);
   btn_play_disabled->setToolTip(QStringLiteral("please select sound driver first"));
   btn_paypal = new PictureLabel(this, QRect(237, 370, 107, 30), false);
-  btn_paypal->setPixmap(picture(LauncherPictures::donation));
   if (kDonationLink.address.empty()) {
+    btn_paypal->setPixmap(picture("btn_paypal_disabled"));
     btn_paypal->setEnabled(false);
   } else {
+    btn_paypal->setPixmap(picture("btn_paypal"));
     btn_paypal->setCursor(Qt::PointingHandCursor);
     btn_paypal->clicked = [this] { btn_paypalClick(); };
   }
@@ -124,7 +125,8 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   FormCreate();
 }
 
-QPixmap TSplashForm::picture(const char* configured) const {
+QPixmap TSplashForm::picture(const char* element) const {
+  const std::string configured = form_picture("TSplashForm", element);
   const auto path = resolve_path(configured, form1_.data_folder());
   return QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, configured)));
 }
@@ -200,6 +202,7 @@ void TSplashForm::btn_playClick() {
   form1_.console().GameMode = 0;
   form1_.console().Gam_Set_Mode();
   form1_.sync();
+  played_ = true;
   hide();
 }
 

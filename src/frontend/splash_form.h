@@ -17,21 +17,14 @@ namespace vx {
 class TForm1;
 class PictureLabel;
 
-// The launcher's pictures, relative to the program's folder.
-struct LauncherPictures {
-  static constexpr const char* background = "Graphics\\Launcher\\Background.png";
-  static constexpr const char* box_art = "Graphics\\Launcher\\BoxArt.png";
-  static constexpr const char* play = "Graphics\\Launcher\\Play.png";
-  static constexpr const char* play_disabled = "Graphics\\Launcher\\PlayDisabled.png";
-  static constexpr const char* donation = "Graphics\\Launcher\\Donate.png";
-};
-
 class TSplashForm : public QWidget {
  public:
   explicit TSplashForm(TForm1& console_form);
 
   // Whether creation skipped the launcher (and so already played).
   bool skipped() const { return skipped_; }
+  // Whether Play has brought the console up (the launcher is done for this run).
+  bool played() const { return played_; }
 
   void btn_playClick();
   // Windows key codes: Enter and '1' play when Play is allowed, Escape ends the program.
@@ -65,10 +58,12 @@ class TSplashForm : public QWidget {
   void FormCreate();
   void apply_play_rule();
   void Vid_im_skin_preview();
-  QPixmap picture(const char* configured) const;
+  // The picture of one of the launcher's elements from the installation.
+  QPixmap picture(const char* element) const;
 
   TForm1& form1_;
   bool skipped_ = false;
+  bool played_ = false;
 };
 
 }  // namespace vx

@@ -57,38 +57,39 @@ void Console::set_button_hints() {
   board.set_hint(btn_ctrlr_overlay_right, "click or press " + key_name(*this, ActRight));
 }
 
+namespace {
+// The first action, in the order power, select, start, left, right, fire, whose
+// assigned key is `key_code`; 0 for none.
+int action_of_key(const Console& k, int key_code, int first_action) {
+  if (key_code == 0) return 0;
+  for (int a = first_action; a <= ActFire; ++a)
+    if (k.KeyAssign[a].VirtualKey == key_code) return a;
+  return 0;
+}
+}  // namespace
+
 void Console::FormKeyDown(int key_code) {
-  using Op = void (Console::*)();
-  static constexpr Op kDown[7] = {nullptr,
-                                  &Console::inp_power_down,
-                                  &Console::inp_select_down,
-                                  &Console::inp_start_down,
-                                  &Console::inp_left_down,
-                                  &Console::inp_right_down,
-                                  &Console::inp_fire_down};
-  if (key_code == 0) return;
-  for (int a = ActPower; a <= ActFire; ++a)
-    if (KeyAssign[a].VirtualKey == key_code) {
-      (this->*kDown[a])();
-      return;
-    }
+  switch (action_of_key(*this, key_code, ActPower)) {
+    case ActPower: inp_power_down(); break;
+    case ActSelect: inp_select_down(); break;
+    case ActStart: inp_start_down(); break;
+    case ActLeft: inp_left_down(); break;
+    case ActRight: inp_right_down(); break;
+    case ActFire: inp_fire_down(); break;
+    default: break;
+  }
 }
 
+// Power has no release action.
 void Console::FormKeyUp(int key_code) {
-  using Op = void (Console::*)();
-  static constexpr Op kUp[7] = {nullptr,
-                                nullptr,
-                                &Console::inp_select_up,
-                                &Console::inp_start_up,
-                                &Console::inp_left_up,
-                                &Console::inp_right_up,
-                                &Console::inp_fire_up};
-  if (key_code == 0) return;
-  for (int a = ActSelect; a <= ActFire; ++a)
-    if (KeyAssign[a].VirtualKey == key_code) {
-      (this->*kUp[a])();
-      return;
-    }
+  switch (action_of_key(*this, key_code, ActSelect)) {
+    case ActSelect: inp_select_up(); break;
+    case ActStart: inp_start_up(); break;
+    case ActLeft: inp_left_up(); break;
+    case ActRight: inp_right_up(); break;
+    case ActFire: inp_fire_up(); break;
+    default: break;
+  }
 }
 
 void Console::inp_power_down() {

@@ -69,6 +69,10 @@ fs::path resolve_path(std::string_view configured, const fs::path& base) {
   return found;
 }
 
+std::string form_picture(std::string_view form, std::string_view element) {
+  return "Graphics\\Forms\\" + std::string(form) + "\\" + std::string(element) + ".png";
+}
+
 bool configured_file_exists(std::string_view configured, const fs::path& base) {
   std::error_code ec;
   return fs::is_regular_file(resolve_path(configured, base), ec);

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vx {
@@ -21,6 +22,10 @@ std::filesystem::path find_data_folder(const std::optional<std::filesystem::path
 // is replaced by an entry of its folder that matches it without regard to case.
 // Components that match nothing are kept as written.
 std::filesystem::path resolve_path(std::string_view configured, const std::filesystem::path& base = {});
+
+// A picture that belongs to a form's design, as the installation keeps it:
+// "Graphics\Forms\<form>\<element>.png" ("Graphics\Forms\TSplashForm\btn_play.png").
+std::string form_picture(std::string_view form, std::string_view element);
 
 // Whether the configured path names an existing regular file.
 bool configured_file_exists(std::string_view configured, const std::filesystem::path& base = {});

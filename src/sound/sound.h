@@ -3,21 +3,46 @@
 // reaches it through SoundSink (Snd_Play, Snd_Silence).
 #pragma once
 
+#include <array>
+#include <filesystem>
 #include <string_view>
 
 #include "game/sound_sink.h"
 #include "platform/settings.h"
+#include "sound/fsound.h"
 
 namespace vx {
 
+// The launcher's sound choices, in the order of its list (entry i is SoundMode i).
+struct SoundOutput {
+  std::string_view choice;
+  bool enabled;     // SoundEnabled
+  int output_type;  // for FSOUND_SetOutput; 0 when sound is off
+};
+inline constexpr std::array<SoundOutput, 3> kSoundOutputs{{
+    {"Microsoft DirectSound", true, kFsoundOutputDirectSound},
+    {"Windows MultiMedia", true, kFsoundOutputMultiMedia},
+    {"(no sound)", false, 0},
+}};
+
 class Sound : public SoundSink {
  public:
+  // `folder` holds the fourteen "<Effect>.wav" files ("Sound" in the data folder,
+  // which is the working directory). `calls` is the library layer.
+  explicit Sound(std::filesystem::path folder = "Sound", FsoundCalls calls = {});
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
+
   // Sound start-up. `choice` is the launcher's text: "(no sound)", "Windows
   // MultiMedia" or "Microsoft DirectSound". Writes SoundMode, then starts the
   // library and loads the fourteen samples. Returns false when the Bonus sample
-  // could not be loaded, after showing the reinstall message and writing
-  // SoundMode -1 and SplashScreen true; the caller then requests termination.
+  // could not be loaded, after showing the reinstall message, writing SoundMode
+  // -1 and SplashScreen true, and requesting termination; the caller then stops.
   bool start(std::string_view choice, SettingsStore& settings);
+  // The library part of start-up, without the settings: sets SoundEnabled, starts
+  // the library on `output_type` and loads the fourteen samples. False when the
+  // Bonus sample could not be loaded.
+  bool open(int output_type);
   // Frees the fourteen samples in order, then closes the library (also when it
   // was never started).
   void shutdown();
@@ -27,7 +52,10 @@ class Sound : public SoundSink {
   bool enabled() const { return enabled_; }
 
  private:
-  bool enabled_ = false;
+  std::filesystem::path folder_;
+  FsoundCalls fsound_;
+  bool enabled_ = false;  // SoundEnabled
+  std::array<FsoundSample, kEffectCount> samples_{};
 };
 
 }  // namespace vx

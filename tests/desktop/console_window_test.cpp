@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include "desktop_fixture.h"
 #include "display/mouse_map.h"
@@ -270,6 +271,40 @@ TEST_F(ConsoleWindow, TheMenuHasItsEntriesInOrderWithShortcutsAndSeparators) {
   f.set_form_hook(MenuEntry::pm_1_about, [&] { ++shown; });
   QTest::keyClick(&f, Qt::Key_F1);
   EXPECT_EQ(shown, 1);
+}
+
+TEST_F(ConsoleWindow, TheConsolesTimersRunOnTheWindowsClock) {
+  start_playing(false);
+  EXPECT_FALSE(form->armed_tick_ms());  // off: nothing runs
+  QTest::keyClick(form.get(), Qt::Key_1);
+  ASSERT_TRUE(form->armed_tick_ms());
+  EXPECT_LE(*form->armed_tick_ms(), 1);  // the power-on opening starts at once
+  for (int t = 0; t < 460; ++t) advance(10);  // past the jingle, into the demonstration
+  EXPECT_EQ(console().GameMode, 2);
+  ASSERT_TRUE(console().board[el_enemy(3, 9)].visible);
+  const Box top = test_box(el_enemy(3, 9));
+  EXPECT_EQ(pixel_at(top.left + 2, top.top + 2), test_colour(el_enemy(3, 9)));
+  ASSERT_TRUE(form->armed_tick_ms());
+  QTest::keyClick(form.get(), Qt::Key_1);  // off again: every timer stops, the cells go dark
+  EXPECT_FALSE(form->armed_tick_ms());
+  EXPECT_EQ(pixel_at(top.left + 2, top.top + 2), test_colour(im_background_screen_top));
+}
+
+TEST_F(ConsoleWindow, PicturedButtonsShowTheirHintsAndPointers) {
+  store("CtrlrOverlay", "0");
+  TForm1& f = start_playing(false);
+  const QPoint power = centre_of(btn_power_top);
+  QHelpEvent help(QEvent::ToolTip, power, f.mapToGlobal(power));
+  QApplication::sendEvent(&f, &help);
+  EXPECT_EQ(QToolTip::text(), "click or press '1' to turn on the game");
+  auto hover = [&](QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, at, f.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &e);
+    return f.cursor().shape();
+  };
+  EXPECT_EQ(hover(power), Qt::PointingHandCursor);
+  EXPECT_EQ(hover(centre_of(btn_joystick_top)), Qt::WhatsThisCursor);
+  EXPECT_EQ(hover(QPoint(120, 20)), Qt::ArrowCursor);
 }
 
 TEST(Centring, HalfTheSpareRoomAndNeverNegative) {

@@ -70,11 +70,15 @@ class DesktopTest : public testing::Test {
     launcher = std::make_unique<TSplashForm>(*form);
     return *launcher;
   }
+  // The launcher's three stored choices, as text.
+  static void store_choices(const char* skin, const char* sound_mode, const char* splash_screen) {
+    store("Skin", skin);
+    store("SoundMode", sound_mode);
+    store("SplashScreen", splash_screen);
+  }
   // Start-up with the launcher skipped: skin 1, no sound, windowed or full screen.
   TForm1& start_playing(bool fullscreen) {
-    store("Skin", "1");
-    store("SoundMode", "2");
-    store("SplashScreen", "0");
+    store_choices("1", "2", "0");
     store("FullscreenMode", fullscreen ? "1" : "0");
     start();
     EXPECT_TRUE(launcher->skipped());

@@ -132,21 +132,5 @@ TEST_F(GameMenu, KeySettingsOpensItsFormThenTheMenuCloses) {
   expect_closed();
 }
 
-TEST_F(GameMenu, ThePictureIsATitleBarOverATranslucentPanel) {
-  const Picture& p = *game_menu_picture();
-  ASSERT_EQ(p.width, 256);
-  ASSERT_EQ(p.height, 512);
-  EXPECT_TRUE(p.has_alpha);
-  EXPECT_EQ(p.pixel(2, 2), 0xFF000000u);    // opaque black bar
-  EXPECT_EQ(p.pixel(10, 10), 0xFFFFFFFFu);  // the icon's top bar
-  EXPECT_EQ(p.pixel(30, 10), 0xFF000000u);  // right of the icon
-  EXPECT_EQ(p.pixel(100, 100) >> 24, 204u);
-  EXPECT_EQ(p.pixel(100, 100) & 0xFFFFFF, 0u);
-  bool title = false;
-  for (int x = 36; x < 120 && !title; ++x)
-    for (int y = 0; y < 32; ++y) title |= (p.pixel(x, y) & 0xFF) > 0x80;
-  EXPECT_TRUE(title);
-}
-
 }  // namespace
 }  // namespace vx::test

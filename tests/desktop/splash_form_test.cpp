@@ -68,9 +68,7 @@ TEST_F(Launcher, PlayStoresTheChoicesLoadsTheSkinAndLeavesTheConsoleCentredAndOf
 }
 
 TEST_F(Launcher, StoredChoicesWithoutTheSplashScreenSkipItAndPlayUnseen) {
-  store("Skin", "2");
-  store("SoundMode", "2");
-  store("SplashScreen", "0");
+  store_choices("2", "2", "0");
   TSplashForm& l = start();
   EXPECT_TRUE(l.skipped());
   EXPECT_FALSE(l.isVisible());
@@ -81,9 +79,7 @@ TEST_F(Launcher, StoredChoicesWithoutTheSplashScreenSkipItAndPlayUnseen) {
 }
 
 TEST_F(Launcher, AFailedSoundStartUpBeforeShowsTheLauncherWithoutASoundOutput) {
-  store("Skin", "1");
-  store("SoundMode", "-1");
-  store("SplashScreen", "0");
+  store_choices("1", "-1", "0");
   TSplashForm& l = start();
   EXPECT_FALSE(l.skipped());
   EXPECT_EQ(l.cb_skin->currentIndex(), 0);
@@ -166,9 +162,7 @@ TEST_F(Launcher, AMissingSkinDescriptionEndsTheProgramAfterPlayFinishes) {
   TempDir data;
   write_test_install(data.path(), 1);
   write_text(data / "Config.ini", "[Common]\nSkins=3\n[Skin1]\nName=Only\n");
-  store("Skin", "3");
-  store("SoundMode", "2");
-  store("SplashScreen", "0");
+  store_choices("3", "2", "0");
   TSplashForm& l = start(data.path());
   EXPECT_EQ(l.cb_skin->itemText(2), "Nameless Skin");
   ASSERT_EQ(messages.size(), 1u);

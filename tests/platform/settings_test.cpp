@@ -17,6 +17,9 @@ struct Settings : testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    // Qt reads XDG_CONFIG_HOME once per process; later tests in the same process
+    // need their folder set explicitly.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
   }
   QString file() const { return dir.path() + "/Brimlock/Vornix50.conf"; }
   QString raw(const char* name) const { return QSettings(file(), QSettings::NativeFormat).value(name).toString(); }
@@ -70,6 +73,26 @@ TEST_F(Settings, AClosedStoreGivesDefaultsAndWritesNothing) {
   EXPECT_EQ(s.read_int(SettingKey::Skin), -1);
   s.write_int(SettingKey::Skin, 1);
   EXPECT_EQ(raw("Skin"), "2");
+}
+
+TEST_F(Settings, AStoreThatCannotBeWrittenSaysSoOnceAndPlayGoesOn) {
+  // The configuration folder would lie under a plain file: nothing can be created.
+  QFile blocker(dir.path() + "/blocker");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/blocker");
+  testing::internal::CaptureStderr();
+  {
+    SettingsStore s;
+    s.write_int(SettingKey::SoundMode, 0);
+    s.write_bool(SettingKey::SplashScreen, false);
+    s.write_int(SettingKey::Key1, 5);
+    EXPECT_EQ(s.read_int(SettingKey::Key1), 5) << "the value holds for this run";
+  }
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("Vornix50.conf"), std::string::npos) << err;
+  EXPECT_FALSE(QFile::exists(dir.path() + "/blocker/Brimlock/Vornix50.conf"));
 }
 
 }  // namespace

@@ -79,6 +79,13 @@ void write_test_skin(const std::filesystem::path& data, int n, const std::string
 }
 
 void write_test_install(const std::filesystem::path& data, int skins) {
+  // The game menu's background: a black title bar with a white bar of the icon,
+  // over black at alpha 204.
+  Picture menu = solid_picture(256, 512, 0xCC000000u, true);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 256; ++x) menu.argb[y * 256 + x] = (y >= 9 && y < 12 && x >= 8 && x < 28) ? 0xFFFFFFFFu : 0xFF000000u;
+  write_file(data / "Graphics/Forms/TForm1/btn_game_menu_background.png", encode_png(menu));
+
   std::ostringstream config;
   config << "[Common]\nSkins=" << skins << "\n";
   for (int n = 1; n <= skins; ++n) {

@@ -1,7 +1,19 @@
+// The "Sound" folder: the fourteen effects, one WAV file each, named after them.
+#include <string>
+
 #include "assets.h"
+#include "sound_effects.h"
+#include "sound_wav.h"
 
 namespace vx::assets {
 
-void write_sounds(const std::filesystem::path&) {}
+void write_sounds(const std::filesystem::path& data_dir) {
+  const std::filesystem::path folder = data_dir / "Sound";
+  std::filesystem::create_directories(folder);
+  for (int i = 0; i < kEffectCount; ++i) {
+    const auto e = static_cast<Effect>(i);
+    write_wav(folder / (std::string(effect_name(e)) + ".wav"), synth_effect(e));
+  }
+}
 
 }  // namespace vx::assets

@@ -1,0 +1,186 @@
+#include "sound/fsound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace vx {
+
+struct FsoundSampleData {
+  Mix_Chunk* chunk = nullptr;
+  bool loops = false;
+  ~FsoundSampleData() { Mix_FreeChunk(chunk); }  // also halts the channels playing it
+};
+
+namespace {
+
+// 256 frames at 22050 Hz: an effect starts within about 12 ms of its call.
+constexpr int kChunkFrames = 256;
+constexpr int kMixChannels = 1;  // one buzzer; SDL spreads it over the device's speakers
+
+struct Library {
+  bool initialised = false;
+  bool open = false;
+  int rate = 0;
+  int channels = 0;
+  std::string driver;
+  bool silent_said = false;  // once per run of the library
+  std::vector<std::unique_ptr<FsoundSampleData>> samples;  // every sample still loaded
+};
+// The program may end without FSOUND_Close while the mixer thread still runs:
+// the state it touches is never destroyed.
+Library& lib = *new Library;
+
+// The mixer thread counts what it has mixed; waiters sleep on the condition.
+std::mutex& mixed_mutex = *new std::mutex;
+std::condition_variable& mixed_changed = *new std::condition_variable;
+std::uint64_t mixed_frames = 0;
+int bytes_per_frame = 2;
+
+void SDLCALL count_mixed(void*, Uint8*, int len) {
+  {
+    std::lock_guard lock(mixed_mutex);
+    mixed_frames += static_cast<std::uint64_t>(len / bytes_per_frame);
+  }
+  mixed_changed.notify_all();
+}
+
+// One attempt at the audio subsystem plus the mixer on `driver` (nullptr: what
+// SDL_AUDIODRIVER says, else SDL's own order of drivers).
+bool try_open(const char* driver) {
+  if (driver)
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+  else
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  bool opened = false;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    opened = Mix_OpenAudioDevice(lib.rate, AUDIO_S16SYS, kMixChannels, kChunkFrames, nullptr, 0) == 0;
+    if (!opened) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  return opened;
+}
+
+bool open_output(int outputtype) {
+  const char* wished = SDL_getenv("SDL_AUDIODRIVER");
+  const bool overridden = wished && *wished;
+  bool opened = !overridden && outputtype == kFsoundOutputMultiMedia && try_open("alsa");
+  if (!opened) opened = try_open(nullptr);
+  if (!opened) {
+    const std::string why = SDL_GetError();
+    opened = try_open("dummy");
+    if (!lib.silent_said) {
+      lib.silent_said = true;
+      std::fprintf(stderr, "sound: no sound device could be opened (%s); the game runs silent\n", why.c_str());
+    }
+  }
+  if (!opened) return false;
+
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  Mix_QuerySpec(&rate, &format, &channels);
+  Mix_AllocateChannels(lib.channels);
+  {
+    std::lock_guard lock(mixed_mutex);
+    mixed_frames = 0;
+    bytes_per_frame = std::max(1, static_cast<int>(SDL_AUDIO_BITSIZE(format)) / 8 * channels);
+  }
+  lib.open = true;
+  lib.rate = rate;
+  const char* name = SDL_GetCurrentAudioDriver();
+  lib.driver = name ? name : "";
+  Mix_SetPostMix(&count_mixed, nullptr);
+  return true;
+}
+
+auto find_sample(FsoundSample sample) {
+  return std::find_if(lib.samples.begin(), lib.samples.end(), [&](const auto& s) { return s.get() == sample; });
+}
+
+}  // namespace
+
+bool FSOUND_Init(int mixrate, int maxchannels, unsigned) {
+  if (lib.initialised || mixrate < 4000 || mixrate > 192000 || maxchannels < 1 || maxchannels > 4096) return false;
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
+  SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");  // a cut-off file does not load
+  lib.initialised = true;
+  lib.rate = mixrate;
+  lib.channels = maxchannels;
+  return true;
+}
+
+bool FSOUND_SetOutput(int outputtype) {
+  if (!lib.initialised || lib.open) return false;
+  return open_output(outputtype);
+}
+
+FsoundSample FSOUND_Sample_Load(int, const char* name, unsigned mode, int offset, int length) {
+  if (!lib.initialised || !name || offset != 0 || length != 0) return nullptr;
+  if (!lib.open && !open_output(kFsoundOutputDirectSound)) return nullptr;
+  Mix_Chunk* chunk = Mix_LoadWAV(name);
+  if (!chunk) return nullptr;
+  auto sample = std::make_unique<FsoundSampleData>();
+  sample->chunk = chunk;
+  sample->loops = (mode & kFsoundLoopNormal) != 0;
+  lib.samples.push_back(std::move(sample));
+  return lib.samples.back().get();
+}
+
+int FSOUND_PlaySound(int channel, FsoundSample sample) {
+  if (!sample || !lib.open || find_sample(sample) == lib.samples.end()) return -1;
+  if (channel != kFsoundFreeSlot && (channel < 0 || channel >= lib.channels)) return -1;
+  return Mix_PlayChannel(channel, sample->chunk, sample->loops ? -1 : 0);
+}
+
+bool FSOUND_StopSound(int channel) {
+  if (!lib.open) return false;
+  if (channel == kFsoundAllChannels) channel = -1;
+  else if (channel < 0 || channel >= lib.channels) return false;
+  Mix_HaltChannel(channel);
+  return true;
+}
+
+void FSOUND_Sample_Free(FsoundSample sample) {
+  if (!sample) return;
+  const auto it = find_sample(sample);
+  if (it != lib.samples.end()) lib.samples.erase(it);
+}
+
+void FSOUND_Close() {
+  if (lib.open) {
+    Mix_HaltChannel(-1);
+    lib.samples.clear();
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  lib = Library{};
+  {
+    std::lock_guard lock(mixed_mutex);
+    mixed_frames = 0;
+  }
+  mixed_changed.notify_all();
+}
+
+std::string fsound_driver() { return lib.driver; }
+int fsound_rate() { return lib.open ? lib.rate : 0; }
+
+std::uint64_t fsound_mixed_frames() {
+  std::lock_guard lock(mixed_mutex);
+  return mixed_frames;
+}
+
+bool fsound_wait_mixed(std::uint64_t frames, std::chrono::milliseconds timeout) {
+  if (!lib.open) return false;
+  std::unique_lock lock(mixed_mutex);
+  return mixed_changed.wait_for(lock, timeout, [&] { return mixed_frames >= frames; });
+}
+
+}  // namespace vx

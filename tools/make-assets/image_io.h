@@ -1,0 +1,33 @@
+// Picture files of the installation data: PNG through libpng and JPEG through
+// libjpeg, both called directly; BMP for the manual's pages. Readers treat every
+// file as untrusted: dimensions are capped before anything is allocated and a
+// broken file yields an error text, never a crash.
+#pragma once
+
+#include <QImage>
+
+#include <filesystem>
+#include <string>
+
+namespace vx::assets {
+
+// Largest picture a reader accepts (width x height).
+inline constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+
+// Writes `img` as PNG: 8-bit RGBA when `with_alpha`, else 8-bit RGB (alpha dropped).
+void write_png(const std::filesystem::path& file, const QImage& img, bool with_alpha);
+// Writes `img` as a baseline JPEG of the given quality (1..100).
+void write_jpeg(const std::filesystem::path& file, const QImage& img, int quality);
+// Writes `img` as an uncompressed 24-bit BMP.
+void write_bmp(const std::filesystem::path& file, const QImage& img);
+
+struct LoadedPicture {
+  QImage image;            // Format_ARGB32 (not premultiplied); null on failure
+  bool has_alpha = false;  // the file carries an alpha channel (PNG with alpha or tRNS)
+  std::string error;       // why it failed, empty on success
+};
+
+// Reads a PNG, JPEG or BMP file, recognised by its first bytes.
+LoadedPicture read_picture(const std::filesystem::path& file);
+
+}  // namespace vx::assets
