@@ -19,7 +19,7 @@
 
 namespace vx {
 
-TForm1::TForm1(Options options) : options_(std::move(options)) {
+TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.data_folder / "Sound") {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
