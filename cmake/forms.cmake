@@ -3,10 +3,8 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
 add_library(vornix-forms STATIC
   src/frontend/about_form.cpp
-  src/frontend/about_picture.cpp
   src/frontend/form_look.cpp
   src/frontend/keys_form.cpp
-  src/frontend/manual_buttons.cpp
   src/frontend/manual_form.cpp
   src/frontend/manual_loader.cpp
   src/frontend/secondary_forms.cpp

@@ -3,11 +3,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "frontend/about_picture.h"
 #include "frontend/form_look.h"
 #include "frontend/picture_label.h"
 #include "frontend/window_place.h"
 #include "platform/key_codes.h"
+#include "platform/qt_picture.h"
 #include "platform/shell.h"
 
 namespace vx {
@@ -67,7 +67,7 @@ QLabel* make_link(QWidget* parent, const char* name, QRect box, const ProjectLin
 
 }  // namespace
 
-TAboutForm::TAboutForm(ProjectLink website, ProjectLink email)
+TAboutForm::TAboutForm(const std::filesystem::path& data_folder, ProjectLink website, ProjectLink email)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint),
       website_(website),
@@ -77,10 +77,9 @@ TAboutForm::TAboutForm(ProjectLink website, ProjectLink email)
   setFixedSize(397, 176);
   set_form_look(*this, kFormBlue);
 
-  auto* im_picture = new QLabel(this);
+  auto* im_picture = new PictureLabel(this, QRect(8, 8, 116, 160), false);
   im_picture->setObjectName(QStringLiteral("im_picture"));
-  im_picture->setGeometry(8, 8, 116, 160);
-  im_picture->setPixmap(QPixmap::fromImage(about_picture()));
+  im_picture->setPixmap(QPixmap::fromImage(to_qimage(*form_design_picture("TAboutForm", "im_picture", data_folder))));
 
   for (const LabelPlace& l : kLabels) {
     auto* label = new QLabel(QString::fromUtf8(l.text), this);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 
 #include "frontend/project_links.h"
 
@@ -16,8 +17,9 @@ class TAboutForm : public QWidget {
   Q_OBJECT
 
  public:
-  // The links are the project's own unless given.
-  explicit TAboutForm(ProjectLink website = kWebsiteLink, ProjectLink email = kEmailLink);
+  // The picture comes from the data folder; the links are the project's own unless given.
+  explicit TAboutForm(const std::filesystem::path& data_folder, ProjectLink website = kWebsiteLink,
+                      ProjectLink email = kEmailLink);
 
   void FormKeyDown(int key_code);
   void la_website_2Click();

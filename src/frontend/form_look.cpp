@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "platform/data_folder.h"
+#include "platform/picture_file.h"
+
 namespace vx {
 
 void set_form_look(QWidget& form, const QColor& background) {
@@ -21,5 +24,11 @@ void set_text_colour(QWidget& label, const QColor& colour) {
 }
 
 QColor text_colour(const QWidget& label) { return label.palette().color(QPalette::WindowText); }
+
+PictureRef form_design_picture(std::string_view form, std::string_view element,
+                               const std::filesystem::path& data_folder) {
+  const std::string configured = form_picture(form, element);
+  return load_picture_or_placeholder(resolve_path(configured, data_folder), configured);
+}
 
 }  // namespace vx

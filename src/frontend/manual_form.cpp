@@ -7,7 +7,6 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "frontend/manual_buttons.h"
 #include "frontend/window_place.h"
 #include "platform/key_codes.h"
 #include "platform/qt_picture.h"
@@ -17,8 +16,15 @@ namespace {
 
 constexpr int kFirstPage = 1, kLastPage = 6;
 constexpr int kEdge = 4;  // the buttons' distance to their window edges
+constexpr int kButtonWidth = 16, kButtonHeight = 14;
 
 }  // namespace
+
+const char* manual_button_name(ManualButton b) {
+  static const char* const kNames[kManualButtonCount] = {"btn_right_down", "btn_right_up",   "btn_left_down",
+                                                         "btn_left_up",    "btn_close_down", "btn_close_up"};
+  return kNames[b];
+}
 
 TManualForm::TManualForm(const ManualSetup& setup)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -34,24 +40,21 @@ TManualForm::TManualForm(const ManualSetup& setup)
     pages_[n] = setup.pages[n] ? setup.pages[n] : placeholder_picture();
     page_images_[n] = to_qimage(*pages_[n]);
   }
-  const ManualGlyph glyph[kManualButtonCount] = {ManualGlyph::Right, ManualGlyph::Right, ManualGlyph::Left,
-                                                 ManualGlyph::Left,  ManualGlyph::Close, ManualGlyph::Close};
   for (int b = 0; b < kManualButtonCount; ++b) {
-    const bool pressed_look = b % 2 == 0;
-    button_pictures_[b] = manual_button_picture(glyph[b], pressed_look);
+    button_pictures_[b] = to_qimage(setup.buttons[b] ? *setup.buttons[b] : *placeholder_picture());
     visible_[b] = true;
   }
   visible_[btn_left_down] = visible_[btn_left_up] = false;
 }
 
 QRect TManualForm::button_box(ManualButton b) const {
-  const int right = width() - kEdge - kManualButtonWidth, bottom = height() - kEdge - kManualButtonHeight;
+  const int right = width() - kEdge - kButtonWidth, bottom = height() - kEdge - kButtonHeight;
   switch (b) {
     case btn_right_down:
-    case btn_right_up: return {right, bottom, kManualButtonWidth, kManualButtonHeight};
+    case btn_right_up: return {right, bottom, kButtonWidth, kButtonHeight};
     case btn_left_down:
-    case btn_left_up: return {kEdge, bottom, kManualButtonWidth, kManualButtonHeight};
-    default: return {right, kEdge, kManualButtonWidth, kManualButtonHeight};
+    case btn_left_up: return {kEdge, bottom, kButtonWidth, kButtonHeight};
+    default: return {right, kEdge, kButtonWidth, kButtonHeight};
   }
 }
 
@@ -189,7 +192,12 @@ void TManualForm::paintEvent(QPaintEvent*) {
   p.setBrush(Qt::NoBrush);
   p.drawRect(0, 0, width() - 1, height() - 1);
   for (int b = 0; b < kManualButtonCount; ++b)
-    if (visible_[b]) p.drawImage(button_box(static_cast<ManualButton>(b)).topLeft(), button_pictures_[b]);
+    if (visible_[b]) {
+      // Each at its natural size from its corner, clipped to its 16 by 14 box.
+      const QRect box = button_box(static_cast<ManualButton>(b));
+      p.setClipRect(box);
+      p.drawImage(box.topLeft(), button_pictures_[b]);
+    }
 }
 
 }  // namespace vx

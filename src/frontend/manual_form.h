@@ -14,16 +14,19 @@
 
 namespace vx {
 
-// What the viewer is made from: the client size and pages 1..6 ([0] unused).
+// The button pictures, pressed look below the normal look, each 16 by 14.
+enum ManualButton { btn_right_down, btn_right_up, btn_left_down, btn_left_up, btn_close_down, btn_close_up };
+inline constexpr int kManualButtonCount = 6;
+const char* manual_button_name(ManualButton b);
+
+// What the viewer is made from: the client size, pages 1..6 ([0] unused) and the
+// button pictures. A missing picture shows the red placeholder.
 struct ManualSetup {
   int width = 475;
   int height = 675;
   std::array<PictureRef, 7> pages{};
+  std::array<PictureRef, kManualButtonCount> buttons{};
 };
-
-// The button pictures, pressed look below the normal look.
-enum ManualButton { btn_right_down, btn_right_up, btn_left_down, btn_left_up, btn_close_down, btn_close_up };
-inline constexpr int kManualButtonCount = 6;
 
 class TManualForm : public QWidget {
   Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "frontend/form_look.h"
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
 #include "platform/picture_file.h"
@@ -42,6 +43,8 @@ ManualSetup load_manual(const ManualConfig& config, const std::filesystem::path&
     setup.pages[n] = configured_file_exists(file, base) ? load_picture_or_placeholder(resolve_path(file, base), file)
                                                         : placeholder_picture();
   }
+  for (int b = 0; b < kManualButtonCount; ++b)
+    setup.buttons[b] = form_design_picture("TManualForm", manual_button_name(static_cast<ManualButton>(b)), base);
   return setup;
 }
 

@@ -1,6 +1,7 @@
 // Loading the manual at start-up: the page folder and the window's client size
-// from section Manual of Config.ini, and the six page pictures 1.bmp .. 6.bmp
-// from that folder, each missing one replaced by the red placeholder.
+// from section Manual of Config.ini, the six page pictures 1.bmp .. 6.bmp from
+// that folder, each missing one replaced by the red placeholder, and the button
+// pictures of the form's design.
 #pragma once
 
 #include <filesystem>
@@ -26,8 +27,8 @@ ManualConfig read_manual_config(const IniFile& config);
 // then n and ".bmp" ("Graphics\Manual\3.bmp").
 std::string manual_page_file(const ManualConfig& config, int page);
 
-// The pages from the folder (relative to `base`, the working directory when
-// empty). A client size outside 1..16384 is said on standard error and the
+// The pages from the folder and the button pictures (both relative to `base`, the
+// data folder; the working directory when empty). A client size outside 1..16384 is said on standard error and the
 // default used; a page that exists but cannot be decoded is said too.
 ManualSetup load_manual(const ManualConfig& config, const std::filesystem::path& base = {});
 

@@ -18,7 +18,7 @@ void bring_up(QWidget& form) {
 
 SecondaryForms create_secondary_forms(TForm1& form1) {
   SecondaryForms f;
-  f.about = std::make_unique<TAboutForm>();
+  f.about = std::make_unique<TAboutForm>(form1.data_folder());
   f.keys = std::make_unique<TKeysForm>(form1.console(), form1.settings(), &form1);
   f.manual = create_manual_form(form1.data_folder() / "Config.ini");
 

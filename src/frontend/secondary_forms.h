@@ -19,7 +19,8 @@ struct SecondaryForms {
   std::unique_ptr<TManualForm> manual;
 };
 
-// Creates the three forms (the manual from the data folder's Config.ini) and
+// Creates the three forms (their pictures and the manual's configuration from
+// the data folder) and
 // connects "About...", "View manual" and "Key settings". They must go before `form1`.
 SecondaryForms create_secondary_forms(TForm1& form1);
 

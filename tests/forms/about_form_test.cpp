@@ -9,6 +9,8 @@
 #include "frontend/about_form.h"
 #include "frontend/form_look.h"
 #include "platform/shell.h"
+#include "support/picture_writers.h"
+#include "support/temp_dir.h"
 
 namespace vx::test {
 namespace {
@@ -17,9 +19,19 @@ namespace {
 constexpr ProjectLink kWeb{"www.merrin.example", "http://www.merrin.example/"};
 constexpr ProjectLink kMail{"me@merrin.example", "mailto:me@merrin.example"};
 
+// A data folder whose about picture is plain green.
+const std::filesystem::path& data_folder() {
+  static TempDir dir;
+  static bool written = (write_file(dir / "Graphics/Forms/TAboutForm/im_picture.png",
+                                    encode_png(solid_picture(116, 160, 0xFF00C000u))),
+                         true);
+  (void)written;
+  return dir.path();
+}
+
 struct About : testing::Test {
   std::vector<QUrl> opened;
-  TAboutForm box{kWeb, kMail};
+  TAboutForm box{data_folder(), kWeb, kMail};
   About() {
     set_shell_open([this](std::string_view link) {
       EXPECT_TRUE(box.isVisible()) << "the shell gets the link before the box closes";
@@ -61,7 +73,7 @@ TEST_F(About, EachLinkHandsItsAddressToTheShellThenCloses) {
 }
 
 TEST_F(About, ALinkWithoutAnAddressIsGreyedAndDoesNothing) {
-  TAboutForm plain{{"no web page yet", ""}, kMail};
+  TAboutForm plain{data_folder(), {"no web page yet", ""}, kMail};
   plain.show();
   EXPECT_EQ(plain.website_link()->text(), "no web page yet");
   EXPECT_FALSE(plain.website_link()->font().underline());
@@ -85,6 +97,22 @@ TEST_F(About, ReopensWhereItWasMoved) {
   box.hide();
   box.show();
   EXPECT_EQ(box.pos(), QPoint(37, 21));
+}
+
+TEST_F(About, ThePictureComesFromTheDataFolder) {
+  const QImage shot = box.grab().toImage();
+  EXPECT_EQ(shot.pixel(10, 10), qRgb(0, 0xC0, 0));
+  EXPECT_EQ(shot.pixel(123, 167), qRgb(0, 0xC0, 0));
+  EXPECT_EQ(shot.pixel(126, 100), kFormBlue.rgb());
+
+  testing::internal::CaptureStderr();
+  TempDir empty;
+  TAboutForm without(empty.path());
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("Graphics\\Forms\\TAboutForm\\im_picture.png"), std::string::npos) << said;
+  const QImage red = without.grab().toImage();
+  EXPECT_EQ(red.pixel(12, 12), qRgb(255, 0, 0));  // the red square at the picture's corner
+  EXPECT_EQ(red.pixel(30, 30), kFormBlue.rgb());
 }
 
 TEST_F(About, CaptionsWhiteValuesBoldLinksYellowUnderlined) {

@@ -38,6 +38,15 @@ TEST_F(ManualFiles, PagesComeFromTheConfiguredFolderAndTheSizeFromTheKeys) {
   EXPECT_EQ(form->page_shown()->pixel(29, 19), 0xFF0000C0u);
 }
 
+TEST_F(ManualFiles, TheButtonPicturesComeWithTheFormsDesign) {
+  write_file(dir / "Graphics/Forms/TManualForm/btn_close_up.png", encode_png(solid_picture(16, 14, 0xFF0000FFu)));
+  auto form = create("");
+  form->show();
+  const QImage shot = form->grab().toImage();
+  EXPECT_EQ(shot.pixel(form->button_box(btn_close_up).bottomRight()), qRgb(0, 0, 255));
+  EXPECT_EQ(shot.pixel(form->button_box(btn_right_up).topLeft() + QPoint(5, 5)), qRgb(255, 0, 0));  // missing
+}
+
 TEST_F(ManualFiles, WithoutConfigIniOrItsSectionTheDefaultsApply) {
   std::filesystem::create_directories(dir / "Graphics/Manual");
   page("Graphics/Manual/1.bmp", 0xFF112233u);
