@@ -87,8 +87,10 @@ TAboutForm::TAboutForm(const std::filesystem::path& data_folder, ProjectLink web
     label->setFont(label_font(l.style));
     set_text_colour(*label, QColor(255, 255, 255));
     label->move(l.left, l.top);
-    if (l.width > 0) label->resize(l.width, l.height);
-    else label->adjustSize();
+    if (l.width > 0)
+      label->resize(l.width, l.height);
+    else
+      label->adjustSize();
   }
   la_website_2_ = make_link(this, "la_website_2", QRect(212, 128, 168, 15), website_, [this] { la_website_2Click(); });
   la_email_2_ = make_link(this, "la_email_2", QRect(212, 152, 168, 15), email_, [this] { la_email_2Click(); });
@@ -110,8 +112,10 @@ void TAboutForm::la_email_2Click() {
 
 void TAboutForm::keyPressEvent(QKeyEvent* event) {
   const int code = windows_key_code(event->key(), false);
-  if (code == 27) FormKeyDown(code);
-  else QWidget::keyPressEvent(event);
+  if (code == 27)
+    FormKeyDown(code);
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void TAboutForm::showEvent(QShowEvent* event) {

@@ -28,7 +28,6 @@ class TAboutForm : public QWidget {
   QLabel* website_link() const { return la_website_2_; }
   QLabel* email_link() const { return la_email_2_; }
 
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -1,7 +1,7 @@
 #include "frontend/keys_form.h"
 
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -161,8 +161,7 @@ void TKeysForm::leave() {
 }
 
 bool TKeysForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && FormKeyDown(key_code(*static_cast<QKeyEvent*>(event))))
-    return true;
+  if (event->type() == QEvent::KeyPress && FormKeyDown(key_code(*static_cast<QKeyEvent*>(event)))) return true;
   return QWidget::eventFilter(watched, event);
 }
 

@@ -51,10 +51,13 @@ QRect TManualForm::button_box(ManualButton b) const {
   const int right = width() - kEdge - kButtonWidth, bottom = height() - kEdge - kButtonHeight;
   switch (b) {
     case btn_right_down:
-    case btn_right_up: return {right, bottom, kButtonWidth, kButtonHeight};
+    case btn_right_up:
+      return {right, bottom, kButtonWidth, kButtonHeight};
     case btn_left_down:
-    case btn_left_up: return {kEdge, bottom, kButtonWidth, kButtonHeight};
-    default: return {right, kEdge, kButtonWidth, kButtonHeight};
+    case btn_left_up:
+      return {kEdge, bottom, kButtonWidth, kButtonHeight};
+    default:
+      return {right, kEdge, kButtonWidth, kButtonHeight};
   }
 }
 
@@ -150,10 +153,14 @@ void TManualForm::mousePressEvent(QMouseEvent* event) {
     return;
   }
   // Only the normal looks take presses; a pressed look showing alone ignores them.
-  if (hit == btn_left_up) Inp_left_down();
-  else if (hit == btn_right_up) Inp_right_down();
-  else if (hit == btn_close_up) Inp_esc_down();
-  else return;
+  if (hit == btn_left_up)
+    Inp_left_down();
+  else if (hit == btn_right_up)
+    Inp_right_down();
+  else if (hit == btn_close_up)
+    Inp_esc_down();
+  else
+    return;
   pressed_ = hit;
 }
 
@@ -169,9 +176,12 @@ void TManualForm::mouseReleaseEvent(QMouseEvent* event) {
   const int was = pressed_;
   pressed_ = -1;
   // The up half, wherever the pointer is now.
-  if (was == btn_left_up) Inp_left_up();
-  else if (was == btn_right_up) Inp_right_up();
-  else if (was == btn_close_up) Inp_esc_up();
+  if (was == btn_left_up)
+    Inp_left_up();
+  else if (was == btn_right_up)
+    Inp_right_up();
+  else if (was == btn_close_up)
+    Inp_esc_up();
 }
 
 void TManualForm::showEvent(QShowEvent* event) {

@@ -22,7 +22,8 @@ int usable_side(int value, int fallback, const char* key) {
 
 ManualConfig read_manual_config(const IniFile& config) {
   const ManualConfig d;
-  return {config.read_text("Manual", "ManualDir", d.ManualDir), config.read_int("Manual", "ManualHeight", d.ManualHeight),
+  return {config.read_text("Manual", "ManualDir", d.ManualDir),
+          config.read_int("Manual", "ManualHeight", d.ManualHeight),
           config.read_int("Manual", "ManualWidth", d.ManualWidth)};
 }
 

@@ -1,12 +1,14 @@
 // The about box: Esc closes it, each link closes it after handing its address to
 // the shell, and it reopens where it was moved.
+#include "frontend/about_form.h"
+
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "frontend/about_form.h"
 #include "frontend/form_look.h"
 #include "platform/shell.h"
 #include "support/picture_writers.h"
@@ -22,9 +24,9 @@ constexpr ProjectLink kMail{"me@merrin.example", "mailto:me@merrin.example"};
 // A data folder whose about picture is plain green.
 const std::filesystem::path& data_folder() {
   static TempDir dir;
-  static bool written = (write_file(dir / "Graphics/Forms/TAboutForm/im_picture.png",
-                                    encode_png(solid_picture(116, 160, 0xFF00C000u))),
-                         true);
+  static bool written =
+      (write_file(dir / "Graphics/Forms/TAboutForm/im_picture.png", encode_png(solid_picture(116, 160, 0xFF00C000u))),
+       true);
   (void)written;
   return dir.path();
 }

@@ -1,6 +1,6 @@
 // The key settings form: the lists, the duplicate check, Accept, Enter and Escape.
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -40,8 +40,9 @@ class KeysForm : public FormsTest {
 TEST_F(KeysForm, SixListsOfTheFortyFourKeysShowingTheAssignedOnes) {
   EXPECT_EQ(keys().windowTitle(), "Key settings");
   EXPECT_EQ(keys().size(), QSize(448, 163));
-  const char* texts[] = {"0", "9", "A", "Z", "<UP ARROW>", "<DOWN ARROW>", "<LEFT ARROW>",
-                         "<RIGHT ARROW>", "<ALT>", "<CTRL>", "<SHIFT>", "<SPACEBAR>"};
+  const char* texts[] = {
+      "0",     "9",      "A",       "Z",         "<UP ARROW>", "<DOWN ARROW>", "<LEFT ARROW>", "<RIGHT ARROW>",
+      "<ALT>", "<CTRL>", "<SHIFT>", "<SPACEBAR>"};
   const int at[] = {0, 9, 10, 35, 36, 37, 38, 39, 40, 41, 42, 43};
   for (int n = 1; n <= 6; ++n) {
     ASSERT_EQ(keys().list(n)->count(), 44);

@@ -1,13 +1,14 @@
 // The manual viewer: turning pages by key and mouse, the arrows on the first and
 // last page, closing and reopening, dragging, its size and the missing-page picture.
+#include "frontend/manual_form.h"
+
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
-
-#include "frontend/manual_form.h"
 
 namespace vx::test {
 namespace {
@@ -183,13 +184,13 @@ TEST_F(Manual, SizedFromTheSetupWithThePageAtTheTopLeftAndTheButtonsInTheCorners
   EXPECT_EQ(form->button_box(btn_close_up), QRect(580, 4, 16, 14));
 
   const QImage shot = form->grab().toImage();
-  EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));          // the frame
+  EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));  // the frame
   EXPECT_EQ(shot.pixel(599, 400), qRgb(0, 0, 0));
   EXPECT_EQ(shot.pixel(20, 15), qRgb(0x20, 0x20, 0x20));  // page 2, unscaled
   EXPECT_EQ(shot.pixel(39, 29), qRgb(0x20, 0x20, 0x20));
-  EXPECT_EQ(shot.pixel(40, 15), qRgb(255, 255, 255));     // the form beyond it
-  EXPECT_EQ(shot.pixel(585, 787), qRgb(255, 0, 0));       // the next arrow (no picture: the red square)
-  EXPECT_EQ(shot.pixel(592, 787), qRgb(255, 255, 255));   // its box clips nothing beyond the square
+  EXPECT_EQ(shot.pixel(40, 15), qRgb(255, 255, 255));    // the form beyond it
+  EXPECT_EQ(shot.pixel(585, 787), qRgb(255, 0, 0));      // the next arrow (no picture: the red square)
+  EXPECT_EQ(shot.pixel(592, 787), qRgb(255, 255, 255));  // its box clips nothing beyond the square
 }
 
 TEST_F(Manual, AMissingPageShowsTheRedPlaceholderAtTheTopLeft) {

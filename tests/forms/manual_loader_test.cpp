@@ -1,7 +1,8 @@
 // Loading the manual from a real Config.ini and real page files.
+#include "frontend/manual_loader.h"
+
 #include <gtest/gtest.h>
 
-#include "frontend/manual_loader.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 
