@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "display/console_window.h"
 #include "display/mouse_map.h"
+#include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
   vx::set_termination_hook([] { QCoreApplication::exit(0); });
 
   vx::TForm1 form1({data, cl->seed});
-  // The about box, the key form and the manual viewer are created here, hidden.
+  // The about box, the key form and the manual viewer, hidden.
+  const vx::SecondaryForms forms = vx::create_secondary_forms(form1);
   vx::TSplashForm launcher(form1);
 
   // A termination requested before the event loop ends the program as the loop starts.
