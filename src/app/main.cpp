@@ -17,6 +17,7 @@
 #include "display/console_window.h"
 #include "display/mouse_map.h"
 #include "frontend/app_icon.h"
+#include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
   vx::set_termination_hook([] { QCoreApplication::exit(0); });
 
   vx::TForm1 form1({data, cl->seed});
-  // The about box, the key form and the manual viewer are created here, hidden.
+  // The about box, the key form and the manual viewer, hidden.
+  const vx::SecondaryForms forms = vx::create_secondary_forms(form1);
   vx::TSplashForm launcher(form1);
 
   // A termination requested before the event loop ends the program as the loop starts.

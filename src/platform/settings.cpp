@@ -71,7 +71,8 @@ void SettingsStore::write_int(SettingKey key, int value) {
   if (!impl_) return;
   impl_->store.setValue(qname(key), QString::number(value));
   impl_->store.sync();
-  if (impl_->store.status() != QSettings::NoError && !impl_->sync_failure_said) {
+  // A format error only says the file read in was damaged; the write went through.
+  if (impl_->store.status() == QSettings::AccessError && !impl_->sync_failure_said) {
     impl_->sync_failure_said = true;
     std::fprintf(stderr, "%s: the settings could not be saved; play goes on\n",
                  impl_->store.fileName().toLocal8Bit().constData());

@@ -148,11 +148,16 @@ TEST_F(Launcher, EscapeEndsTheProgramWithNothingWritten) {
   EXPECT_EQ(stored("SplashScreen"), "");
 }
 
-TEST_F(Launcher, LinksWithNowhereToGoAreGreyed) {
+TEST_F(Launcher, LinksGoToTheShellAndTheDonationButtonWithNowhereToGoIsGreyed) {
   TSplashForm& l = start();
-  EXPECT_FALSE(l.la_website_2->isEnabled());
   QTest::mouseClick(l.la_website_2, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(opened.empty());
+  QTest::mouseClick(l.la_email_2, Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], "Readme.txt");
+  EXPECT_EQ(opened[1], "mailto:merrin@vornix.example");
+  EXPECT_FALSE(l.btn_paypal->isEnabled());
+  QTest::mouseClick(l.btn_paypal, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(Launcher, TheConsolesFirstActivationBringsTheLauncherOnce) {

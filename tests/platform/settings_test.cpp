@@ -2,10 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/settings.h"
 
@@ -93,6 +100,77 @@ TEST_F(Settings, AStoreThatCannotBeWrittenSaysSoOnceAndPlayGoesOn) {
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
   EXPECT_NE(err.find("Vornix50.conf"), std::string::npos) << err;
   EXPECT_FALSE(QFile::exists(dir.path() + "/blocker/Brimlock/Vornix50.conf"));
+}
+
+
+TEST_F(Settings, ADirectoryWhereTheFileShouldBeReadsDefaultsAndSaysSoOnce) {
+  ASSERT_TRUE(QDir().mkpath(file()));
+  testing::internal::CaptureStderr();
+  {
+    SettingsStore s;
+    EXPECT_EQ(s.read_int(SettingKey::Key6), 42);
+    s.write_int(SettingKey::Key6, 44);
+    s.write_int(SettingKey::Skin, 2);
+    EXPECT_EQ(s.read_int(SettingKey::Key6), 44);
+  }
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_TRUE(QFileInfo(file()).isDir()) << "nothing was put in its place";
+}
+
+TEST_F(Settings, CorruptTextReadsAsDefaultsAndTheNextWriteLeavesAWholeFile) {
+  ASSERT_TRUE(QDir().mkpath(dir.path() + "/Brimlock"));
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  const char garbage[] = "\x01\xff[General\nKey4=\x00\x00\nSkin==\n\n[\xfe]=\nCtrlrOverlay=0\n";
+  f.write(garbage, sizeof garbage - 1);
+  f.close();
+  testing::internal::CaptureStderr();
+  {
+    SettingsStore s;
+    EXPECT_EQ(s.read_int(SettingKey::Key4), 39);
+    EXPECT_EQ(s.read_int(SettingKey::Skin), -1);
+    s.write_int(SettingKey::Key4, 11);
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the write went through: nothing to report";
+  SettingsStore again;
+  EXPECT_EQ(again.read_int(SettingKey::Key4), 11);
+  EXPECT_EQ(raw("Key4"), "11");
+}
+
+TEST_F(Settings, TwoProgramsWritingInTurnLoseNothing) {
+  // Each program writes its own value a thousand times, taking turns through two
+  // pipes; every write is synced, so the file always holds both latest values.
+  int to_child[2], to_parent[2];
+  ASSERT_EQ(::pipe(to_child), 0);
+  ASSERT_EQ(::pipe(to_parent), 0);
+  constexpr int kRounds = 1000;
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    SettingsStore s;
+    char token = 0;
+    for (int i = 1; i <= kRounds; ++i) {
+      if (::read(to_child[0], &token, 1) != 1) ::_exit(2);
+      s.write_int(SettingKey::Key2, i);
+      if (::write(to_parent[1], &token, 1) != 1) ::_exit(2);
+    }
+    ::_exit(0);
+  }
+  {
+    SettingsStore s;
+    char token = 't';
+    for (int i = 1; i <= kRounds; ++i) {
+      s.write_int(SettingKey::Key1, i);
+      ASSERT_EQ(::write(to_child[1], &token, 1), 1);
+      ASSERT_EQ(::read(to_parent[0], &token, 1), 1);
+    }
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(raw("Key1"), QString::number(kRounds));
+  EXPECT_EQ(raw("Key2"), QString::number(kRounds));
 }
 
 }  // namespace
