@@ -1,5 +1,6 @@
 #include "sound/sound_pause.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 namespace vx {
@@ -13,10 +14,14 @@ bool output_open() {
 
 void fsound_pause(bool paused) {
   if (!output_open()) return;
-  if (paused)
+  if (paused) {
+    // SDL_mixer marks a held channel with SDL's tick count at that moment; in
+    // the first millisecond after SDL started the mark would be 0, "not held".
+    if (SDL_GetTicks64() == 0) SDL_Delay(1);
     Mix_Pause(-1);
-  else
+  } else {
     Mix_Resume(-1);
+  }
 }
 
 bool fsound_paused(int channel) { return output_open() && Mix_Paused(channel) == 1; }
