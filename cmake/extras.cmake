@@ -11,6 +11,10 @@ target_link_libraries(vornix-gamepad PUBLIC PkgConfig::SDL2_ONLY)
 # Sound held while the game is paused.
 target_sources(vornix-sound PRIVATE src/sound/sound_pause.cpp)
 
+# The console window's additions: zoom, full screen fitted, pause while inactive, pads.
+target_sources(vornix-display PRIVATE src/display/console_view.cpp src/display/console_window_extras.cpp)
+target_link_libraries(vornix-display PUBLIC vornix-gamepad)
+
 # --script FILE: a scenario's presses and waits played in the desktop program.
 add_library(vornix-script-player STATIC src/app/script_player.cpp)
 target_link_libraries(vornix-script-player PUBLIC vornix-display)
@@ -57,7 +61,7 @@ install(DIRECTORY ${icon_dir} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 if(VORNIX_TESTS)
   file(GLOB extras_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/extras/*.cpp)
   add_executable(extras-tests ${extras_tests})
-  target_link_libraries(extras-tests PRIVATE vornix-gamepad vornix-script-player vornix-icon GTest::gtest)
+  target_link_libraries(extras-tests PRIVATE vornix-gamepad vornix-script-player vornix-icon vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
   target_include_directories(extras-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   gtest_discover_tests(extras-tests DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gamepad.h"
+#include "virtual_pad.h"
 
 namespace vx {
 namespace {
@@ -15,35 +16,7 @@ using Events = std::vector<PadEvent>;
 constexpr PadEvent down(PadAction a) { return {a, true}; }
 constexpr PadEvent up(PadAction a) { return {a, false}; }
 
-// A virtual pad laid out as SDL's standard controller: button n is
-// SDL_GameControllerButton n, axis 0 the left stick's horizontal.
-class VirtualPad {
- public:
-  VirtualPad() {
-    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                                SDL_CONTROLLER_BUTTON_MAX, 0);
-    if (index >= 0) joystick_ = SDL_JoystickOpen(index);
-    if (joystick_) id_ = SDL_JoystickInstanceID(joystick_);
-  }
-  ~VirtualPad() { unplug(); }
-  VirtualPad(const VirtualPad&) = delete;
-  VirtualPad& operator=(const VirtualPad&) = delete;
-
-  bool plugged() const { return joystick_ != nullptr; }
-  void button(SDL_GameControllerButton b, bool pressed) { SDL_JoystickSetVirtualButton(joystick_, b, pressed); }
-  void stick_x(Sint16 x) { SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, x); }
-  void unplug() {
-    if (!joystick_) return;
-    SDL_JoystickClose(joystick_);
-    joystick_ = nullptr;
-    for (int i = 0; i < SDL_NumJoysticks(); ++i)
-      if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);
-  }
-
- private:
-  SDL_Joystick* joystick_ = nullptr;
-  SDL_JoystickID id_ = -1;
-};
+using test::VirtualPad;
 
 struct Gamepad : testing::Test {
   Gamepads pads{PadRepeat{500, 33}, StickZone{13000, 8000}};
