@@ -221,11 +221,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
     return;
   }
-  // Zoomed or fitted: whole device pixels per console pixel draw sharp, others smooth.
-  p.setRenderHint(QPainter::SmoothPixmapTransform, !view_.sharp(devicePixelRatioF()));
-  p.setClipRegion(event->region());
-  p.scale(view_.scale, view_.scale);
-  p.drawImage(0, 0, frame_);
+  paint_scaled(p, event->region());  // zoomed or fitted
 }
 
 void TForm1::FormClose() {

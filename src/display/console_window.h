@@ -31,6 +31,7 @@
 
 class QMenu;
 class QAction;
+class QPainter;
 
 namespace vx {
 
@@ -186,6 +187,7 @@ class TForm1 : public QWidget {
   void load_skin_fitted(SkinLoadRequest& request);
   void on_activation_changed();
   void show_game_menu_row(GameMenuRow& row) const;
+  void paint_scaled(QPainter& p, const QRegion& region);
 
   Options options_;
   Console console_;

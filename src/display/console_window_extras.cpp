@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 #include "display/console_window.h"
 #include "display/game_menu.h"
@@ -179,6 +180,33 @@ void TForm1::poll_gamepads() {
     sync();
   }
   pad_timer_.start(pads_->count() > 0 && pads_->active() ? kPadPollMs : kPadIdlePollMs);
+}
+
+void TForm1::paint_scaled(QPainter& p, const QRegion& region) {
+  p.setClipRegion(region);
+  p.scale(view_.scale, view_.scale);
+  if (view_.sharp(devicePixelRatioF()) || !look_.colour_key) {
+    // Whole device pixels per console pixel draw sharp, others smooth.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !view_.sharp(devicePixelRatioF()));
+    p.drawImage(0, 0, frame_);
+    return;
+  }
+  // Smooth and shaped: the key colour must not bleed into the console's edge, so
+  // the part drawn sees through it (the edge fades to dark instead).
+  const QRect window = region.boundingRect();
+  const QRect part = QRect(view_.to_console(window.topLeft()) - QPoint(2, 2),
+                           view_.to_console(window.bottomRight()) + QPoint(2, 2))
+                         .intersected(frame_.rect());
+  QImage source = frame_.copy(part);
+  const QRgb key = colour_to_rgb(look_.colour) | 0xFF000000u;
+  for (int y = 0; y < source.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(source.scanLine(y));
+    for (int x = 0; x < source.width(); ++x)
+      if (row[x] == key) row[x] = 0;
+  }
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(part.topLeft(), source);
 }
 
 void TForm1::show_game_menu_row(GameMenuRow& row) const {

@@ -8,6 +8,7 @@
 
 #include "frontend/form_look.h"
 #include "game/console_state.h"
+#include "platform/gamepad.h"
 #include "platform/key_codes.h"
 #include "platform/settings.h"
 
@@ -38,6 +39,7 @@ constexpr ControlPlace kPlaces[7] = {
 };
 constexpr int kListWidth = 120;
 constexpr int kLabelWidth = 96;
+constexpr int kGamepadLineHeight = 36;  // room for the gamepad line, two lines if need be
 const QColor kLabelWhite(255, 255, 255);
 const QColor kLabelRed(255, 0, 0);
 
@@ -73,7 +75,8 @@ TKeysForm::TKeysForm(Console& console, SettingsStore& settings, QWidget* console
       console_window_(console_window) {
   setObjectName(QStringLiteral("TKeysForm"));
   setWindowTitle(QStringLiteral("Key settings"));
-  setFixedSize(448, 163);
+  // The original form is 448 by 163; the line about gamepads below it is ours.
+  setFixedSize(448, 163 + kGamepadLineHeight);
   set_form_look(*this, kFormBlue);
 
   la_main_ = make_label(this, "Main operations", QRect(8, 8, 120, 14), Qt::AlignLeft, true);
@@ -94,6 +97,12 @@ TKeysForm::TKeysForm(Console& console, SettingsStore& settings, QWidget* console
   btn_accept_->setCursor(Qt::PointingHandCursor);
   btn_accept_->setAutoDefault(false);
   btn_accept_->installEventFilter(this);
+  la_gamepad_ = new QLabel(QStringLiteral("Gamepad: ") + QString::fromStdString(pad_controls_text()), this);
+  la_gamepad_->setObjectName(QStringLiteral("la_gamepad"));
+  la_gamepad_->setGeometry(8, 163, 432, kGamepadLineHeight - 6);
+  la_gamepad_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  la_gamepad_->setWordWrap(true);
+  set_text_colour(*la_gamepad_, kLabelWhite);
   for (int n = 1; n < 6; ++n) setTabOrder(cb_[n], cb_[n + 1]);
   setTabOrder(cb_[6], btn_accept_);
   connect(btn_accept_, &QPushButton::clicked, this, &TKeysForm::btn_acceptClick);

@@ -36,6 +36,7 @@ class TKeysForm : public QWidget {
   QComboBox* list(int n) const { return cb_[n]; }
   QLabel* label(int n) const { return la_[n]; }
   QPushButton* accept_button() const { return btn_accept_; }
+  QLabel* gamepad_line() const { return la_gamepad_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +58,7 @@ class TKeysForm : public QWidget {
   std::array<QLabel*, 7> la_{};     // [1..6]
   QLabel* la_main_ = nullptr;
   QLabel* la_controls_ = nullptr;
+  QLabel* la_gamepad_ = nullptr;  // which pad buttons do what
   QPushButton* btn_accept_ = nullptr;
 };
 

@@ -106,6 +106,23 @@ TEST_F(Extras, WholeScalesDrawSharpAndOthersSmooth) {
             fire_colour);
 }
 
+TEST_F(Extras, AtInBetweenScalesTheKeyColourDoesNotBleedIntoTheConsolesEdge) {
+  TForm1& f = start_playing(false);
+  f.set_zoom(150);
+  // Row 8 of the console: the body's see-through corner up to x 15, its colour from 16.
+  ASSERT_EQ(pixel_at(15, 8), kTestKeyColour);
+  const QColor body(pixel_at(16, 8));
+  const QImage img = shown();
+  const int y = on_window(16, 8).y();
+  for (int x = 0; x < 40; ++x) {
+    if (!f.mask().contains(QPoint(x, y))) continue;
+    const QColor c = img.pixelColor(x, y);
+    // Blending toward dark is fine; toward the key colour's red and blue is not.
+    EXPECT_LE(c.red(), body.red()) << x;
+    EXPECT_LE(c.blue(), body.blue()) << x;
+  }
+}
+
 TEST_F(Extras, ZoomShortcutsStepThroughTheLevelsAndLeaveTheGamesKeysAlone) {
   TForm1& f = start_playing(false);
   QTest::keyClick(&f, Qt::Key_Equal, Qt::ControlModifier);

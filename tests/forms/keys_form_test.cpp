@@ -39,7 +39,11 @@ class KeysForm : public FormsTest {
 
 TEST_F(KeysForm, SixListsOfTheFortyFourKeysShowingTheAssignedOnes) {
   EXPECT_EQ(keys().windowTitle(), "Key settings");
-  EXPECT_EQ(keys().size(), QSize(448, 163));
+  EXPECT_EQ(keys().size(), QSize(448, 199));  // 163 and the gamepad line below
+  EXPECT_EQ(keys().gamepad_line()->text(),
+            "Gamepad: d-pad or left stick left/right, A or B fire, Start start, Back select, Guide power");
+  EXPECT_LE(keys().gamepad_line()->heightForWidth(keys().gamepad_line()->width()),
+            keys().gamepad_line()->height());
   const char* texts[] = {
       "0",     "9",      "A",       "Z",         "<UP ARROW>", "<DOWN ARROW>", "<LEFT ARROW>", "<RIGHT ARROW>",
       "<ALT>", "<CTRL>", "<SHIFT>", "<SPACEBAR>"};
