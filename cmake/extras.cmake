@@ -63,6 +63,8 @@ if(VORNIX_TESTS)
   add_executable(extras-tests ${extras_tests})
   target_link_libraries(extras-tests PRIVATE vornix-gamepad vornix-script-player vornix-icon vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
   target_include_directories(extras-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(extras-tests PRIVATE VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>")
+  add_dependencies(extras-tests vornix-simulator)
   gtest_discover_tests(extras-tests DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 
