@@ -60,7 +60,7 @@ install(DIRECTORY ${icon_dir} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 if(VORNIX_TESTS)
   file(GLOB extras_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/extras/*.cpp)
-  add_executable(extras-tests ${extras_tests})
+  add_executable(extras-tests ${extras_tests} ${CMAKE_SOURCE_DIR}/tests/desktop/main.cpp)
   target_link_libraries(extras-tests PRIVATE vornix-gamepad vornix-script-player vornix-icon vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
   target_include_directories(extras-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(extras-tests PRIVATE VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>")

@@ -179,7 +179,8 @@ class TForm1 : public QWidget {
   bool run_shortcut(const QKeyEvent& event);
   void close_game_menu_rows();
   // The simulator's additions (console_window_extras.cpp).
-  void build_extra_menu();
+  // The additions' menu entries; the pads are read from here on.
+  void create_extras();
   void read_extra_settings();
   bool run_extra_shortcut(const QKeyEvent& event);
   // Runs the skin loader; in full screen fitted, on a canvas the console fills

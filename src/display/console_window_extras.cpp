@@ -27,8 +27,8 @@ constexpr int kPadPollMs = 8, kPadIdlePollMs = 250;
 
 }  // namespace
 
-void TForm1::build_extra_menu() {
-  // Between "Display controller overlays" and the separator above "Exit".
+void TForm1::create_extras() {
+  // The menu entries, between "Display controller overlays" and the separator above "Exit".
   QAction* before = entry(MenuEntry::pm_13_n3);
   auto* zoom = new QMenu(QStringLiteral("Zoom"), menu_);
   zoom->setObjectName(QStringLiteral("pm_zoom"));
@@ -66,7 +66,8 @@ void TForm1::build_extra_menu() {
   connect(pause_, &QAction::triggered, this, [this] { pm_pauseClick(); });
   menu_->insertAction(before, pause_);
 
-  pads_->set_active(false, 0);  // until the window is first activated
+  // The pads count once the window is first activated.
+  pads_->set_active(false, 0);
   pad_timer_.setSingleShot(true);
   connect(&pad_timer_, &QTimer::timeout, this, [this] { poll_gamepads(); });
   pad_timer_.start(kPadIdlePollMs);
@@ -194,9 +195,9 @@ void TForm1::paint_scaled(QPainter& p, const QRegion& region) {
   // Smooth and shaped: the key colour must not bleed into the console's edge, so
   // the part drawn sees through it (the edge fades to dark instead).
   const QRect window = region.boundingRect();
-  const QRect part = QRect(view_.to_console(window.topLeft()) - QPoint(2, 2),
-                           view_.to_console(window.bottomRight()) + QPoint(2, 2))
-                         .intersected(frame_.rect());
+  const QRect part =
+      QRect(view_.to_console(window.topLeft()) - QPoint(2, 2), view_.to_console(window.bottomRight()) + QPoint(2, 2))
+          .intersected(frame_.rect());
   QImage source = frame_.copy(part);
   const QRgb key = colour_to_rgb(look_.colour) | 0xFF000000u;
   for (int y = 0; y < source.height(); ++y) {

@@ -67,7 +67,7 @@ void TForm1::build_menu() {
     menu_->addAction(a);
     entries_[static_cast<std::size_t>(i)] = a;
   }
-  build_extra_menu();
+  create_extras();
   menu_->setDefaultAction(entry(MenuEntry::pm_1_about));
   connect(menu_, &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
 }

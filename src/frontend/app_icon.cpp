@@ -11,14 +11,15 @@ namespace {
 struct Shape {
   enum Kind { RoundRect, Ellipse, Polygon } kind;
   std::uint32_t rgb;
-  float x, y, w, h, radius;        // RoundRect, Ellipse (the box)
-  std::vector<QPointF> points{};   // Polygon
+  float x, y, w, h, radius;       // RoundRect, Ellipse (the box)
+  std::vector<QPointF> points{};  // Polygon
 };
 
 // An enemy: a wedge 32 wide and 18 high, centred on `cx`, its top at `y`.
 Shape enemy(float cx, float y) {
-  return {Shape::Polygon, 0x59f3ff, 0, 0, 0, 0, 0,
-          {{cx - 16, y}, {cx + 16, y}, {cx + 10, y + 12}, {cx, y + 18}, {cx - 10, y + 12}}};
+  Shape s{Shape::Polygon, 0x59f3ff, 0, 0, 0, 0, 0};
+  s.points = {{cx - 16, y}, {cx + 16, y}, {cx + 10, y + 12}, {cx, y + 18}, {cx - 10, y + 12}};
+  return s;
 }
 
 // Bottom first, on a 256 x 256 canvas. The screen's five columns are centred at
@@ -28,14 +29,18 @@ const std::vector<Shape>& shapes() {
       {Shape::RoundRect, 0x1d2748, 12, 20, 232, 220, 36},  // the case's shadow edge
       {Shape::RoundRect, 0x33457e, 12, 12, 232, 220, 36},  // the case
       {Shape::RoundRect, 0x0b0e14, 40, 32, 176, 136, 14},  // the screen
-      enemy(58, 44), enemy(128, 44), enemy(198, 44),        // the fleet, glowing cyan
-      enemy(93, 72), enemy(163, 72),
-      {Shape::RoundRect, 0xffc247, 89, 102, 8, 22, 3},      // the shot, amber
+      // The fleet, glowing cyan.
+      enemy(58, 44),
+      enemy(128, 44),
+      enemy(198, 44),
+      enemy(93, 72),
+      enemy(163, 72),
+      {Shape::RoundRect, 0xffc247, 89, 102, 8, 22, 3},                                // the shot, amber
       {Shape::Polygon, 0x7dffb0, 0, 0, 0, 0, 0, {{93, 130}, {117, 158}, {69, 158}}},  // the ship
-      {Shape::Ellipse, 0x151a29, 40, 180, 40, 40, 0},      // the joystick's well
-      {Shape::Ellipse, 0xc9cfdc, 48, 188, 24, 24, 0},      // its knob
-      {Shape::Ellipse, 0x7a1320, 172, 180, 44, 44, 0},     // the fire button's rim
-      {Shape::Ellipse, 0xe8303f, 176, 182, 36, 36, 0},     // the fire button
+      {Shape::Ellipse, 0x151a29, 40, 180, 40, 40, 0},                                 // the joystick's well
+      {Shape::Ellipse, 0xc9cfdc, 48, 188, 24, 24, 0},                                 // its knob
+      {Shape::Ellipse, 0x7a1320, 172, 180, 44, 44, 0},                                // the fire button's rim
+      {Shape::Ellipse, 0xe8303f, 176, 182, 36, 36, 0},                                // the fire button
   };
   return kShapes;
 }
@@ -52,9 +57,15 @@ QImage draw_app_icon(int size) {
   for (const Shape& s : shapes()) {
     p.setBrush(QColor::fromRgb(s.rgb));
     switch (s.kind) {
-      case Shape::RoundRect: p.drawRoundedRect(QRectF(s.x, s.y, s.w, s.h), s.radius, s.radius); break;
-      case Shape::Ellipse: p.drawEllipse(QRectF(s.x, s.y, s.w, s.h)); break;
-      case Shape::Polygon: p.drawPolygon(s.points.data(), static_cast<int>(s.points.size())); break;
+      case Shape::RoundRect:
+        p.drawRoundedRect(QRectF(s.x, s.y, s.w, s.h), s.radius, s.radius);
+        break;
+      case Shape::Ellipse:
+        p.drawEllipse(QRectF(s.x, s.y, s.w, s.h));
+        break;
+      case Shape::Polygon:
+        p.drawPolygon(s.points.data(), static_cast<int>(s.points.size()));
+        break;
     }
   }
   return image;

@@ -1,13 +1,14 @@
 // Pausing the game: the game clock stands still while the wall clock runs on, and
 // after the pause the console carries on as if the pause had never been, every
 // timer with the time it had left (a shot in flight, phase 4's countdown).
+#include "game/game_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
 #include "game/console_state.h"
-#include "game/game_clock.h"
 
 namespace vx {
 namespace {

@@ -1,12 +1,12 @@
 // The program's icon: transparent around the case, the screen dark, the fire
 // button red, at every installed size; and the SVG drawn from it places every
 // shape where the pictures have it.
+#include "frontend/app_icon.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainter>
 #include <QXmlStreamReader>
-
-#include "frontend/app_icon.h"
 
 namespace vx {
 namespace {

@@ -1,8 +1,8 @@
 // The mapping between the console's pixels and the window's: zoom levels, and
 // repaint areas that cover every window pixel a changed console pixel reaches.
-#include <gtest/gtest.h>
-
 #include "display/console_view.h"
+
+#include <gtest/gtest.h>
 
 namespace vx {
 namespace {

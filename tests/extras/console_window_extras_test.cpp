@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/script_player.h"
-#include "display/game_menu.h"
 #include "desktop/desktop_fixture.h"
+#include "display/game_menu.h"
 #include "virtual_pad.h"
 
 namespace vx::test {

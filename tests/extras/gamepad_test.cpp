@@ -1,12 +1,13 @@
 // Gamepads through SDL's virtual joysticks (no real pad needed): every pad
 // control's action, the stick's dead zone, a held direction's repeat, pads
 // plugged in and pulled out while the program runs, and input only while active.
+#include "platform/gamepad.h"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/gamepad.h"
 #include "virtual_pad.h"
 
 namespace vx {

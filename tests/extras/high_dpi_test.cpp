@@ -25,8 +25,8 @@ QImage shot_at(double ratio, int zoom) {
   QTemporaryDir config;
   {
     QSettings s(config.path() + "/Brimlock/Vornix50.conf", QSettings::IniFormat);
-    for (auto [name, value] : {std::pair{"Skin", "1"}, {"SoundMode", "2"}, {"SplashScreen", "0"},
-                               {"FullscreenMode", "0"}})
+    for (auto [name, value] :
+         {std::pair{"Skin", "1"}, {"SoundMode", "2"}, {"SplashScreen", "0"}, {"FullscreenMode", "0"}})
       s.setValue(name, value);
     s.setValue("Zoom", QString::number(zoom));
   }

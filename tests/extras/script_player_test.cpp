@@ -1,10 +1,10 @@
 // Reading --script files: the lines the desktop program plays, and a clear
 // message naming the line for everything else.
+#include "app/script_player.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "app/script_player.h"
 
 namespace vx {
 namespace {

@@ -1,5 +1,7 @@
 // Sound held while the game is paused, on SDL's dummy driver through the real
 // FSOUND layer: the looping thrust stops where it is and goes on afterwards.
+#include "sound/sound_pause.h"
+
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "sound/fsound.h"
-#include "sound/sound_pause.h"
 #include "support/temp_dir.h"
 
 namespace vx {
