@@ -11,10 +11,14 @@ set -euo pipefail
 source "$(dirname "$0")/bench_env.sh"
 build_release vornix-simulator assets
 
-# The second core busy (pinned to the last core where taskset exists).
-pin=()
-command -v taskset >/dev/null && pin=(taskset -c "$(($(nproc) - 1))")
-"${pin[@]}" bash -c 'while :; do :; done' &
+# The second core busy: where taskset exists, a busy loop holds the last core and
+# the program runs on the first (without it, both go where the scheduler puts them).
+busy=() program=() placement="a busy loop beside the program"
+if command -v taskset >/dev/null && (($(nproc) > 1)); then
+  busy=(taskset -c "$(($(nproc) - 1))") program=(taskset -c 0)
+  placement="the program on the first, a busy loop on the last"
+fi
+"${busy[@]}" bash -c 'while :; do :; done' &
 started+=("$!")
 
 {
@@ -22,7 +26,7 @@ started+=("$!")
   for _ in $(seq 120); do printf 'press select\nwait 250\nrelease select\nwait 250\n'; done
 } >"$work/fidelity.vxs"
 echo "Playing the countdown and a minute of the demonstration (about 100 s) ..." >&2
-"${simulator[@]}" --script "$work/fidelity.vxs" --trace-timers "$work/timers.txt" \
+"${program[@]}" "${simulator[@]}" --script "$work/fidelity.vxs" --trace-timers "$work/timers.txt" \
   --trace-input "$work/input.txt" >/dev/null 2>"$work/stderr.txt" || {
   cat "$work/stderr.txt" >&2
   exit 1
@@ -32,7 +36,7 @@ ms() { awk -v us="$1" 'BEGIN { printf "%.3f", us / 1000 }'; }
 met() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t ? "met" : "MISSED") }'; }
 
 echo
-echo "Timer fidelity on $(uname -m), $(nproc) cores (the last one busy), Qt platform $QT_QPA_PLATFORM, $(date -u +%Y-%m-%d)"
+echo "Timer fidelity on $(uname -m), $(nproc) cores ($placement), Qt platform $QT_QPA_PLATFORM, $(date -u +%Y-%m-%d)"
 echo "load average before the run: $load (other work on this machine competes for the cores)"
 echo
 # The countdown: Timer_Phase4_Dock started one interval before its first due

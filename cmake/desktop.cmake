@@ -50,10 +50,9 @@ add_library(vornix-frontend STATIC
 target_link_libraries(vornix-frontend PUBLIC vornix-display)
 
 # The program, at the top of the build folder beside its data.
-add_executable(vornix-simulator src/app/main.cpp src/app/command_line.cpp
-  src/app/script_player.cpp src/app/traces.cpp)
+add_executable(vornix-simulator src/app/main.cpp src/app/command_line.cpp src/app/traces.cpp)
 target_compile_definitions(vornix-simulator PRIVATE VORNIX_VERSION="${PROJECT_VERSION}")
-target_link_libraries(vornix-simulator PRIVATE vornix-frontend vornix-script-lib)
+target_link_libraries(vornix-simulator PRIVATE vornix-frontend)
 set_target_properties(vornix-simulator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 if(VORNIX_TESTS)

@@ -5,7 +5,7 @@ if(VORNIX_TESTS)
   file(GLOB fault_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/faults/*.cpp)
   add_executable(faults-tests ${fault_tests} ${CMAKE_SOURCE_DIR}/tests/desktop/main.cpp)
   target_include_directories(faults-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/faults)
-  target_link_libraries(faults-tests PRIVATE vornix-frontend vornix-test-install GTest::gtest)
+  target_link_libraries(faults-tests PRIVATE vornix-forms vornix-test-install GTest::gtest)
   target_compile_definitions(faults-tests PRIVATE
     VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>"
     VORNIX_DATA_DIR="${CMAKE_BINARY_DIR}")

@@ -13,6 +13,7 @@ packages=(
   libpng-dev libjpeg-dev libsimpleini-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick xdotool
+  appstream desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -12,9 +12,13 @@ const char* const kUsage =
     "                       (default: the program's folder, else ../share/vornix-simulator)\n"
     "  --seed N             seed the random generator with N instead of the clock\n"
     "  --no-dialogs         write error messages to standard error instead of showing them\n"
+    "  --portable           keep the settings in Vornix50.ini in the data folder instead of\n"
+    "                       the user's configuration folder (also when portable.ini lies\n"
+    "                       beside the program)\n"
+    "  --script FILE        play a .vxs script on the shown console in real time (as\n"
+    "                       vornix-script does, but rng; use --seed), then end the program\n"
     "  --screenshot FILE    with --quit-after: save the console window as a PNG picture\n"
     "  --quit-after MS      end the program after MS milliseconds of running\n"
-    "  --script FILE        play a .vxs script on the shown console in real time, then end\n"
     "  --trace-timers FILE  write each timer tick: name, due, ran, interval (microseconds)\n"
     "  --trace-input FILE   write the first paint, then each key press's arrival and the\n"
     "                       end of the paint that shows it (microseconds since the epoch)\n"
@@ -49,6 +53,11 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
       cl.version = true;
     } else if (a == "--no-dialogs") {
       cl.no_dialogs = true;
+    } else if (a == "--portable") {
+      cl.portable = true;
+    } else if (a == "--script") {
+      if (!value(v)) return std::nullopt;
+      cl.script = v;
     } else if (a == "--data-dir") {
       if (!value(v)) return std::nullopt;
       cl.data_dir = v;
@@ -71,9 +80,9 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
         return std::nullopt;
       }
       cl.quit_after_ms = n;
-    } else if (a == "--script" || a == "--trace-timers" || a == "--trace-input") {
+    } else if (a == "--trace-timers" || a == "--trace-input") {
       if (!value(v)) return std::nullopt;
-      (a == "--script" ? cl.script : a == "--trace-timers" ? cl.trace_timers : cl.trace_input) = v;
+      (a == "--trace-timers" ? cl.trace_timers : cl.trace_input) = v;
     } else {
       error = "unknown option \"" + a + "\"";
       return std::nullopt;

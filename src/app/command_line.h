@@ -15,10 +15,12 @@ struct CommandLine {
   std::optional<std::filesystem::path> data_dir;  // --data-dir DIR
   std::optional<std::uint32_t> seed;              // --seed N
   bool no_dialogs = false;                        // --no-dialogs
+  bool portable = false;                          // --portable
+  std::optional<std::filesystem::path> script;    // --script FILE
   std::optional<std::filesystem::path> screenshot;  // --screenshot FILE
   std::optional<int> quit_after_ms;               // --quit-after MS
-  // Measurement: a script on the real clock and traces of the timers and keys.
-  std::optional<std::filesystem::path> script, trace_timers, trace_input;
+  // Measurement: traces of the timers' ticks and of the key path.
+  std::optional<std::filesystem::path> trace_timers, trace_input;
 };
 
 // Parses the arguments after the program's name; on a fault, `error` says what is wrong.

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -16,9 +17,12 @@
 #include "app/traces.h"
 #include "display/console_window.h"
 #include "display/mouse_map.h"
+#include "frontend/app_icon.h"
+#include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
+#include "platform/settings.h"
 #include "platform/termination.h"
 
 namespace {
@@ -51,7 +55,7 @@ bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file) {
 
 int main(int argc, char** argv) {
   std::string error;
-  const auto cl = vx::parse_command_line(std::vector<std::string>(argv + 1, argv + argc), error);
+  auto cl = vx::parse_command_line(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!cl) {
     std::fprintf(stderr, "vornix-simulator: %s\n%s", error.c_str(), vx::kUsage);
     return 2;
@@ -67,9 +71,13 @@ int main(int argc, char** argv) {
 
   // A script is read and checked before anything starts.
   std::vector<std::string> script;
-  if (cl->script && !(vx::read_script(cl->script->string(), script, error) && vx::ScriptPlayer::check(script, error))) {
-    std::fprintf(stderr, "vornix-simulator: %s: %s\n", cl->script->c_str(), error.c_str());
-    return 2;
+  if (cl->script) {
+    std::ifstream in(*cl->script);
+    if (!in) error = "the script cannot be read";
+    if (!in || !vx::read_script(in, script, error)) {
+      std::fprintf(stderr, "vornix-simulator: %s: %s\n", cl->script->c_str(), error.c_str());
+      return 2;
+    }
   }
   vx::TraceFile timer_trace, input_trace;
   if ((cl->trace_timers && !timer_trace.open(*cl->trace_timers, error)) ||
@@ -79,14 +87,22 @@ int main(int argc, char** argv) {
   }
 
   // The program's folder is the working directory: skins, sounds and documents
-  // are found relative to it.
+  // are found relative to it. Files named on the command line stay where the
+  // player meant them.
   std::error_code ec;
-  std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, executable_folder(argv[0])), ec);
+  if (cl->screenshot) cl->screenshot = std::filesystem::absolute(*cl->screenshot, ec);
+  const std::filesystem::path program_folder = executable_folder(argv[0]);
+  std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, program_folder), ec);
   std::filesystem::current_path(data, ec);
   if (ec) std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(), ec.message().c_str());
+  // A portable installation keeps its settings beside its data.
+  if (cl->portable || std::filesystem::exists(program_folder / "portable.ini", ec))
+    vx::use_settings_file(data / "Vornix50.ini");
 
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QString());
+  QGuiApplication::setDesktopFileName(QStringLiteral(VORNIX_APP_ID));  // its installed desktop entry
+  QApplication::setWindowIcon(vx::app_icon());
   if (!cl->no_dialogs) vx::install_qt_error_box();
   vx::set_termination_hook([] { QCoreApplication::exit(0); });
 
@@ -96,12 +112,13 @@ int main(int argc, char** argv) {
   std::optional<vx::InputTrace> input_watch;
   if (input_trace.get()) input_watch.emplace(form1, input_trace.get());
   std::optional<vx::ScriptPlayer> player;
-  if (cl->script) player.emplace(form1, std::move(script));
+  if (cl->script) player.emplace(form1, std::move(script), [] { vx::request_termination(); });
   form1.on_paint_end = [&input_watch, &player] {
     if (input_watch) input_watch->painted();
-    if (player) player->start();
+    if (player) player->start();  // the script plays on the shown console
   };
-  // The about box, the key form and the manual viewer are created here, hidden.
+  // The about box, the key form and the manual viewer, hidden.
+  const vx::SecondaryForms forms = vx::create_secondary_forms(form1);
   vx::TSplashForm launcher(form1);
 
   // A termination requested before the event loop ends the program as the loop starts.

@@ -4,12 +4,10 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 #include "display/console_window.h"
 #include "platform/key_codes.h"
-#include "platform/termination.h"
 #include "script_runner.h"
 
 namespace vx {
@@ -25,17 +23,8 @@ ScriptHooks refuse_forced_draws() {
 
 }  // namespace
 
-bool read_script(const std::string& file, std::vector<std::string>& lines, std::string& error) {
-  std::ifstream in(file);
-  if (!in) {
-    error = "the script cannot be read";
-    return false;
-  }
+bool read_script(std::istream& in, std::vector<std::string>& lines, std::string& error) {
   for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return true;
-}
-
-bool ScriptPlayer::check(const std::vector<std::string>& lines, std::string& error) {
   std::ostream nowhere(nullptr);
   ScriptRunner runner(nowhere, 0, false);
   ScriptCommands checker(runner.console(), nowhere, refuse_forced_draws());
@@ -48,8 +37,8 @@ bool ScriptPlayer::check(const std::vector<std::string>& lines, std::string& err
   return true;
 }
 
-ScriptPlayer::ScriptPlayer(TForm1& form, std::vector<std::string> lines)
-    : form_(form), lines_(std::move(lines)), commands_(form.console(), std::cout, [this] {
+ScriptPlayer::ScriptPlayer(TForm1& form, std::vector<std::string> lines, std::function<void()> done)
+    : form_(form), lines_(std::move(lines)), done_(std::move(done)), commands_(form.console(), std::cout, [this] {
         ScriptHooks hooks = refuse_forced_draws();
         hooks.wait = [this](std::int64_t ms, int) {
           until_ms_ += ms;
@@ -66,7 +55,7 @@ void ScriptPlayer::start() {
   QMetaObject::invokeMethod(
       this,
       [this] {
-        start_ms_ = form_.real_clock().elapsed();
+        clock_.start();
         play();
       },
       Qt::QueuedConnection);
@@ -87,14 +76,14 @@ void ScriptPlayer::play() {
     form_.sync();
     if (waiting_) {
       waiting_ = false;
-      const std::int64_t left = start_ms_ + until_ms_ - form_.real_clock().elapsed();
+      const std::int64_t left = until_ms_ - clock_.elapsed();
       QTimer::singleShot(static_cast<int>(std::max<std::int64_t>(left, 0)), Qt::PreciseTimer, this, [this] { play(); });
       return;
     }
   }
   std::cout.flush();
   // After what is already queued (the paint of the last change).
-  QMetaObject::invokeMethod(this, [] { request_termination(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, [this] { if (done_) done_(); }, Qt::QueuedConnection);
 }
 
 void ScriptPlayer::press(Action action, bool down) {

@@ -7,8 +7,11 @@
 // random draws (`rng`) belong to the virtual clock: use --seed here.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <cstdint>
+#include <functional>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -18,14 +21,15 @@ namespace vx {
 
 class TForm1;
 
+// Reads a script's lines and checks them on the virtual clock, as vornix-script
+// plays them: false with "line N: ..." in `error` when a line is faulty.
+bool read_script(std::istream& in, std::vector<std::string>& lines, std::string& error);
+
 class ScriptPlayer : public QObject {
  public:
-  // The script's lines, checked on the virtual clock (as vornix-script plays
-  // them): false with "line N: ..." in `error` when a line is faulty.
-  static bool check(const std::vector<std::string>& lines, std::string& error);
-
-  ScriptPlayer(TForm1& form, std::vector<std::string> lines);
-  // Starts playing (once; later calls do nothing).
+  // Plays `lines` on the window's console; `done` runs after the last one.
+  ScriptPlayer(TForm1& form, std::vector<std::string> lines, std::function<void()> done);
+  // Starts playing at the event loop's next turn (once; later calls do nothing).
   void start();
 
  private:
@@ -35,14 +39,13 @@ class ScriptPlayer : public QObject {
 
   TForm1& form_;
   std::vector<std::string> lines_;
+  std::function<void()> done_;
   std::size_t next_ = 0;
   bool started_ = false;
-  std::int64_t start_ms_ = 0, until_ms_ = 0;  // the script's start, and where its waits have led
+  QElapsedTimer clock_;       // the script's own time, from its start
+  std::int64_t until_ms_ = 0;  // where its waits have led
   bool waiting_ = false;
   ScriptCommands commands_;
 };
-
-// Reads a script file into lines; false with `error` when it cannot be read.
-bool read_script(const std::string& file, std::vector<std::string>& lines, std::string& error);
 
 }  // namespace vx

@@ -29,9 +29,9 @@ TraceFile::~TraceFile() {
 void trace_timers(TForm1& form, std::FILE* out) {
   TimerSet& timers = form.console().timers;
   // Called as each tick starts: its due time is in whole milliseconds of the
-  // console's clock; the moment it runs is read from the same clock in microseconds.
+  // game's clock; the moment it runs is read from the same clock in microseconds.
   timers.set_trace([&form, &timers, out](TimerId id, std::int64_t due, std::int64_t) {
-    const std::int64_t ran = form.real_clock().nsecsElapsed() / 1000;
+    const std::int64_t ran = form.game_time_us();
     const std::string_view name = timer_name(id);
     std::fprintf(out, "%.*s %lld %lld %lld\n", static_cast<int>(name.size()), name.data(),
                  static_cast<long long>(due * 1000), static_cast<long long>(ran),

@@ -1,7 +1,8 @@
 // The program's measurement traces, written while it runs (for the benchmarks and
 // for looking into a player's report of lag):
 //  --trace-timers FILE: a line per timer tick, "<timer> <due> <ran> <interval>",
-//    in microseconds of the console's clock (zero when the window was created);
+//    in microseconds of the game's clock (zero when the window was created, and
+//    standing still while the game is paused);
 //  --trace-input FILE: "first-paint <t>" when the console is first painted, then
 //    "key <arrived> <shown>" per key press, from its arrival at the window to the
 //    end of the paint that shows it ("-" when the press changed nothing on the

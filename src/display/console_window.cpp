@@ -19,7 +19,7 @@
 
 namespace vx {
 
-TForm1::TForm1(Options options) : options_(std::move(options)) {
+TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.data_folder / "Sound") {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -31,7 +31,9 @@ TForm1::TForm1(Options options) : options_(std::move(options)) {
   tick_.setTimerType(Qt::PreciseTimer);
   connect(&tick_, &QTimer::timeout, this, [this] { run_due_ticks(); });
   real_clock_.start();
-  now_ = [this] { return real_clock_.elapsed(); };
+  wall_ = [this] { return real_clock_.elapsed(); };
+  now_ = [this] { return game_clock_.now(wall_()); };
+  pads_ = std::make_unique<Gamepads>();
 
   console_.sound = &sound_;
   build_menu();
@@ -79,6 +81,7 @@ void TForm1::FormCreate() {
   console_.board.set_box(btn_game_menu_top, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
 
   Settings = std::make_unique<SettingsStore>();
+  read_extra_settings();
 
   console_.FullscreenMode = Settings->read_bool(SettingKey::FullscreenMode);
   entry(MenuEntry::pm_10_fullscreen)->setChecked(console_.FullscreenMode);
@@ -110,12 +113,12 @@ void TForm1::run_skin_loader() {
   request.screen_width = screen_size().width();
   request.screen_height = screen_size().height();
   request.data_folder = options_.data_folder;
-  gfxinit(request, console_.board, look_);
+  load_skin_fitted(request);
   apply_look();
 }
 
 void TForm1::apply_look() {
-  if (look_.client_width > 0 && look_.client_height > 0) setFixedSize(look_.client_width, look_.client_height);
+  if (!window_size_.isEmpty()) setFixedSize(window_size_);
   painter_.prune();
   repaint_all();
 }
@@ -125,7 +128,13 @@ void TForm1::centre() {
   move(centred_position(s.width(), width()), centred_position(s.height(), height()));
 }
 
-void TForm1::set_clock(std::function<std::int64_t()> now) { now_ = std::move(now); }
+void TForm1::set_clock(std::function<std::int64_t()> now) { wall_ = std::move(now); }
+
+std::int64_t TForm1::game_time_us() const {
+  const std::int64_t real_us = real_clock_.nsecsElapsed() / 1000;
+  const std::int64_t wall_ms = real_us / 1000;
+  return game_clock_.now(wall_ms) * 1000 + (real_us - wall_ms * 1000);
+}
 
 void TForm1::run_due_ticks() {
   console_.timers.dispatch(now_());
@@ -149,11 +158,13 @@ void TForm1::sync() {
       painter_.paint(frame_, region, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)),
                      look_.backdrop_stretch);
       update_shape(region);
-      update(region);
+      update(view_.to_window(region, devicePixelRatioF()));
       ++repaint_requests_;
     }
   }
-  if (const auto due = console_.timers.next_due()) {
+  if (game_clock_.paused()) {
+    tick_.stop();  // nothing falls due while the game waits
+  } else if (const auto due = console_.timers.next_due()) {
     const std::int64_t wait = *due - now_();
     tick_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));
   } else {
@@ -163,7 +174,7 @@ void TForm1::sync() {
 
 void TForm1::repaint_all() {
   console_.board.take_changed();
-  const QSize size(std::max(1, width()), std::max(1, height()));
+  const QSize size(std::max(1, look_.client_width), std::max(1, look_.client_height));
   frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
   for (ElementId id = 0; id < kElementCount; ++id) {
     const Sprite& s = console_.board[id];
@@ -208,13 +219,17 @@ void TForm1::update_shape(const QRegion& changed) {
         reshape = true;
       }
     }
-  if (reshape) setMask(QBitmap::fromImage(shape_));
+  if (reshape) setMask(view_.window_mask(shape_, size()));
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (translucent_key_) p.setCompositionMode(QPainter::CompositionMode_Source);
-  for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
+  if (view_.identity()) {
+    for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
+  } else {
+    paint_scaled(p, event->region());  // zoomed or fitted
+  }
   p.end();
   if (on_paint_end) on_paint_end();
 }

@@ -19,15 +19,19 @@
 #include <vector>
 
 #include "display/board_painter.h"
+#include "display/console_view.h"
 #include "display/gfxinit.h"
 #include "display/skin_table.h"
 #include "game/console_state.h"
+#include "game/game_clock.h"
+#include "platform/gamepad.h"
 #include "platform/key_codes.h"
 #include "platform/settings.h"
 #include "sound/sound.h"
 
 class QMenu;
 class QAction;
+class QPainter;
 
 namespace vx {
 
@@ -96,6 +100,29 @@ class TForm1 : public QWidget {
   // Runs once, at the first activation of the window (the launcher comes forward).
   std::function<void()> on_first_activate;
 
+  // The simulator's own entries of the pop-up menu: the "Zoom" sub-menu, "Fit
+  // console to screen" and the pause while inactive (console_window_extras.cpp).
+  QAction* zoom_entry(int percent) const;
+  QAction* zoom_in_entry() const { return zoom_in_; }
+  QAction* zoom_out_entry() const { return zoom_out_; }
+  QAction* fit_entry() const { return fit_; }
+  QAction* pause_entry() const { return pause_; }
+  // Windowed size in percent (stored as "Zoom"); in full screen it waits for
+  // the return to the window.
+  void set_zoom(int percent);
+  int zoom() const { return Zoom; }
+  void pm_fitClick();
+  void pm_pauseClick();
+  // How the console's pixels map onto the window.
+  const ConsoleView& view() const { return view_; }
+  // Whether the game's clock stands still (the window is inactive and the pause
+  // is on).
+  bool paused() const { return game_clock_.paused(); }
+  // The pads; tests feed them through SDL's virtual joysticks.
+  Gamepads& gamepads() { return *pads_; }
+  // Reads the pads now and hands what they did to the console.
+  void poll_gamepads();
+
   // The entries' actions; an entry's trigger has already inverted its own check mark.
   void pm_0_menuPopup();
   void pm_2_readmeClick();
@@ -118,7 +145,8 @@ class TForm1 : public QWidget {
   void sync();
   // The back buffer: the window as drawn.
   const QImage& frame() const { return frame_; }
-  // Replaces the real clock (milliseconds); tests drive time themselves.
+  // Replaces the real (wall) clock, in milliseconds; tests drive time themselves.
+  // The game runs on it, less the time spent paused.
   void set_clock(std::function<std::int64_t()> now);
   // Runs every timer tick that is due by the clock, then syncs.
   void run_due_ticks();
@@ -127,8 +155,9 @@ class TForm1 : public QWidget {
   std::optional<int> armed_tick_ms() const {
     return tick_.isActive() ? std::optional<int>(tick_.interval()) : std::nullopt;
   }
-  // The real clock the timers run on while no test replaces it (started at creation).
-  const QElapsedTimer& real_clock() const { return real_clock_; }
+  // The game's time in microseconds on the real clock (what the timers' due times
+  // count in milliseconds), for the timer trace.
+  std::int64_t game_time_us() const;
 
   // Measurement hooks (--trace-input, --script), each called when set: a key press
   // reaches the window; it has been handled (`repaints`: the window will repaint
@@ -159,6 +188,17 @@ class TForm1 : public QWidget {
   void update_shape(const QRegion& changed);
   bool run_shortcut(const QKeyEvent& event);
   void close_game_menu_rows();
+  // The simulator's additions (console_window_extras.cpp).
+  // The additions' menu entries; the pads are read from here on.
+  void create_extras();
+  void read_extra_settings();
+  bool run_extra_shortcut(const QKeyEvent& event);
+  // Runs the skin loader; in full screen fitted, on a canvas the console fills
+  // the height of.
+  void load_skin_fitted(SkinLoadRequest& request);
+  void on_activation_changed();
+  void show_game_menu_row(GameMenuRow& row) const;
+  void paint_scaled(QPainter& p, const QRegion& region);
 
   Options options_;
   Console console_;
@@ -180,13 +220,25 @@ class TForm1 : public QWidget {
 
   KeyCodeTracker keys_;
   std::optional<ElementId> pressed_;  // the element a left press went to
-  QPoint drag_point_;
+  QPoint drag_point_;  // the pointer on the screen minus the window's place, at the press
 
   std::uint64_t repaint_requests_ = 0;  // how often sync() has asked for a repaint
 
   QTimer tick_;
   QElapsedTimer real_clock_;
-  std::function<std::int64_t()> now_;
+  std::function<std::int64_t()> wall_;  // the wall clock
+  std::function<std::int64_t()> now_;   // the game's clock: the wall clock less the pauses
+  GameClock game_clock_;
+
+  // The simulator's additions.
+  int Zoom = 100;
+  bool FullscreenFit = false, PauseInactive = false;
+  ConsoleView view_;
+  QSize window_size_;  // the window as the view shows the canvas
+  std::array<QAction*, kZoomLevels.size()> zoom_entries_{};
+  QAction *zoom_in_ = nullptr, *zoom_out_ = nullptr, *fit_ = nullptr, *pause_ = nullptr;
+  std::unique_ptr<Gamepads> pads_;
+  QTimer pad_timer_;
 };
 
 }  // namespace vx

@@ -15,14 +15,19 @@ namespace vx {
 bool TForm1::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::WindowActivate:
+      on_activation_changed();
       if (FirstActivate) {
         FirstActivate = false;
         if (on_first_activate) on_first_activate();
       }
       break;
+    case QEvent::WindowDeactivate:
+      on_activation_changed();
+      break;
     case QEvent::ToolTip: {
       const auto* help = static_cast<QHelpEvent*>(event);
-      const auto hit = hit_test(console_.board, help->pos().x(), help->pos().y());
+      const QPoint at = view_.to_console(help->pos());
+      const auto hit = hit_test(console_.board, at.x(), at.y());
       const std::string hint = hit ? console_.board[*hit].hint : std::string();
       if (hint.empty()) {
         QToolTip::hideText();
@@ -60,7 +65,7 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = view_.to_console(event->position());
   pressed_ = hit_test(console_.board, at.x(), at.y());
   if (!pressed_) return;
   const MouseTarget& target = mouse_target(*pressed_);
@@ -70,10 +75,9 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
       (console_.*target.down)();
       break;
     case MouseRole::Drag:
-      // im_backgroundMouseDown: the drag point, in the element's coordinates.
+      // im_backgroundMouseDown: where the pointer grabbed the console.
       if (!console_.FullscreenMode) {
-        const Sprite& s = console_.board[*pressed_];
-        drag_point_ = at - QPoint(s.left, s.top);
+        drag_point_ = event->globalPosition().toPoint() - pos();
         if (translucent_key_ && windowHandle()) windowHandle()->startSystemMove();  // Wayland
       }
       break;
@@ -86,15 +90,12 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
 void TForm1::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = view_.to_console(event->position());
   if (pressed_ && (event->buttons() & Qt::LeftButton)) {
-    // im_backgroundMouseMove: the grabbed spot stays under the pointer.
-    if (mouse_target(*pressed_).role == MouseRole::Drag && !console_.FullscreenMode) {
-      const Sprite& s = console_.board[*pressed_];
-      const QPoint pointer = at - QPoint(s.left, s.top);
-      move(x(), y() + (pointer.y() - drag_point_.y()));
-      move(x() + (pointer.x() - drag_point_.x()), y());
-    }
+    // im_backgroundMouseMove: the grabbed spot stays under the pointer (read on
+    // the screen, so moves the window server has not yet reported cannot jitter).
+    if (mouse_target(*pressed_).role == MouseRole::Drag && !console_.FullscreenMode)
+      move(event->globalPosition().toPoint() - drag_point_);
     return;
   }
   const auto hit = hit_test(console_.board, at.x(), at.y());
@@ -113,7 +114,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   console_.timers.dispatch(now_());
   if (target.role == MouseRole::Control && target.up) (console_.*target.up)();
   if (target.role == MouseRole::GameMenuButton) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = view_.to_console(event->position());
     if (hit_test(console_.board, at.x(), at.y()) == pressed) btn_game_menu_topClick();
   }
   sync();

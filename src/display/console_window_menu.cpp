@@ -67,6 +67,7 @@ void TForm1::build_menu() {
     menu_->addAction(a);
     entries_[static_cast<std::size_t>(i)] = a;
   }
+  create_extras();
   menu_->setDefaultAction(entry(MenuEntry::pm_1_about));
   connect(menu_, &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
 }
@@ -83,7 +84,7 @@ bool TForm1::run_shortcut(const QKeyEvent& event) {
       if (a->isEnabled()) a->trigger();
       return true;
     }
-  return false;
+  return run_extra_shortcut(event);
 }
 
 void TForm1::pm_0_menuPopup() {
@@ -141,6 +142,7 @@ void TForm1::Vid_Display_Game_Menu() {
   }
   for (int i = 1; i <= kGameMenuRows; ++i) {
     auto* row = new GameMenuRow(this, entries_[static_cast<std::size_t>(i - 1)], i);
+    show_game_menu_row(*row);
     row->released = [this] {  // la_menu_itemMouseUp
       console_.GameMenuOpen = false;
       Vid_Display_Game_Menu();

@@ -122,6 +122,8 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
 
   window.client_height = run.ini.read_int("Common", "GameHeight", 747);
   window.client_width = run.ini.read_int("Common", "GameWidth", 528);
+  window.game_width = window.client_width;
+  window.game_height = window.client_height;
 
   int offset_x = 0, offset_y = 0;
   if (request.FullscreenMode) {

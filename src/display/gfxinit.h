@@ -19,6 +19,7 @@ struct ConsoleWindowLook {
   std::uint32_t colour = 0;  // the window's colour, 0x00BBGGRR as skin files write it
   bool colour_key = false;   // windowed: every pixel of exactly `colour` is see-through
   bool backdrop_stretch = false;
+  int game_width = 0, game_height = 0;  // the console area the skin describes
 };
 
 struct SkinLoadRequest {

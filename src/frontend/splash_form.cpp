@@ -82,8 +82,7 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   cb_sound = new QComboBox(this);
   cb_sound->setGeometry(169, 338, 240, 21);
   cb_sound->setMaxVisibleItems(3);
-  // The sound list's entries; the position is the stored SoundMode.
-  for (const SoundOutput& output : kSoundOutputs)
+  for (const SoundOutput& output : kSoundOutputs)  // entry i is SoundMode i
     cb_sound->addItem(QString::fromLatin1(output.choice.data(), static_cast<qsizetype>(output.choice.size())));
 
   btn_play = new PictureLabel(this, QRect(116, 370, 107, 30), false);
@@ -190,10 +189,8 @@ void TSplashForm::btn_playClick() {
     form1_.SkinIndex = cb_skin->currentIndex() + 1;
     settings.write_int(SettingKey::Skin, form1_.SkinIndex);
   }
-  if (!form1_.sound().start(cb_sound->currentText().toStdString(), settings)) {
-    request_termination();
-    return;
-  }
+  // A failed start-up has said so, written its settings and requested termination.
+  if (!form1_.sound().start(cb_sound->currentText().toStdString(), settings)) return;
   settings.write_bool(SettingKey::SplashScreen, chb_splashscreen->isChecked());
   form1_.entry(MenuEntry::pm_11_splashscreen)->setChecked(chb_splashscreen->isChecked());
   form1_.run_skin_loader();

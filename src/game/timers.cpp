@@ -61,6 +61,12 @@ void TimerSet::SetEnabled(TimerId id, bool on) {
   if (on) e.due = now_ + e.interval;
 }
 
+std::optional<std::int64_t> TimerSet::remaining(TimerId id) const {
+  const Entry& e = t_[idx(id)];
+  if (!e.enabled) return std::nullopt;
+  return e.due - now_;
+}
+
 std::optional<std::int64_t> TimerSet::next_due() const {
   std::optional<std::int64_t> best;
   for (const Entry& e : t_)

@@ -83,6 +83,8 @@ class TimerSet {
   }
 
   std::int64_t now() const { return now_; }
+  // The time left until the timer's next tick; none while it is disabled.
+  std::optional<std::int64_t> remaining(TimerId id) const;
   // The earliest due time of an enabled timer.
   std::optional<std::int64_t> next_due() const;
   // Sets the clock to `now` (never backwards) and runs every tick due by then.

@@ -13,7 +13,7 @@ struct Entry {
   int fallback;
 };
 // Every persisted value and its default.
-constexpr std::array<Entry, 11> kSettings{{
+constexpr std::array<Entry, 14> kSettings{{
     {"Skin", -1},
     {"SoundMode", -1},
     {"SplashScreen", 1},
@@ -25,7 +25,16 @@ constexpr std::array<Entry, 11> kSettings{{
     {"Key4", 39},
     {"Key5", 40},
     {"Key6", 42},
+    {"Zoom", 100},
+    {"FullscreenFit", 0},
+    {"PauseInactive", 0},
 }};
+
+// The portable store's file; empty: the user's store.
+std::filesystem::path& settings_file() {
+  static std::filesystem::path file;
+  return file;
+}
 
 QString qname(SettingKey key) {
   const auto n = setting_name(key);
@@ -37,8 +46,12 @@ QString qname(SettingKey key) {
 std::string_view setting_name(SettingKey key) { return kSettings[static_cast<int>(key)].name; }
 int setting_default(SettingKey key) { return kSettings[static_cast<int>(key)].fallback; }
 
+void use_settings_file(const std::filesystem::path& file) { settings_file() = file; }
+
 struct SettingsStore::Impl {
-  QSettings store{QSettings::NativeFormat, QSettings::UserScope, "Brimlock", "Vornix50"};
+  QSettings store = settings_file().empty()
+                        ? QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brimlock", "Vornix50")
+                        : QSettings(QString::fromStdString(settings_file().string()), QSettings::IniFormat);
   bool sync_failure_said = false;
 };
 

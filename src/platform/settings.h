@@ -5,6 +5,7 @@
 // once; a failed sync is said once on standard error and play goes on.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
@@ -18,10 +19,19 @@ enum class SettingKey {
   FullscreenMode,  // boolean, true
   CtrlrOverlay,    // boolean, true
   Key1, Key2, Key3, Key4, Key5, Key6,  // key indices 2, 3, 4, 39, 40, 42
+  // Additions of this simulator, none of them on where it could surprise a player.
+  Zoom,           // windowed size in percent: 100, 150, 200 or 300; 100
+  FullscreenFit,  // boolean: full screen scales the console to the screen's height; false
+  PauseInactive,  // boolean: the game waits while the console window is inactive; false
 };
 
 std::string_view setting_name(SettingKey key);
 int setting_default(SettingKey key);
+
+// A portable installation keeps the store in one INI file of its own (beside the
+// data) instead of the user's store; set before the first SettingsStore opens.
+// An empty path is the user's store again.
+void use_settings_file(const std::filesystem::path& file);
 
 class SettingsStore {
  public:

@@ -58,7 +58,9 @@ std::optional<BmpHeader> read_bmp_header(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   unsigned char h[54] = {};
   if (!in.read(reinterpret_cast<char*>(h), sizeof h) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
-  auto u32 = [&](int at) { return std::uint32_t(h[at]) | h[at + 1] << 8 | h[at + 2] << 16 | std::uint32_t(h[at + 3]) << 24; };
+  auto u32 = [&](int at) {
+    return std::uint32_t(h[at]) | h[at + 1] << 8 | h[at + 2] << 16 | std::uint32_t(h[at + 3]) << 24;
+  };
   BmpHeader b;
   b.width = static_cast<std::int32_t>(u32(18));
   b.height = static_cast<std::int32_t>(u32(22));

@@ -23,8 +23,8 @@ std::unique_ptr<CSimpleIniA> load_ini(const std::filesystem::path& file);
 
 struct Png {
   int width = 0, height = 0;
-  bool alpha = false;                // the file has an alpha channel
-  std::vector<std::uint8_t> rgba;    // width * height * 4
+  bool alpha = false;                    // the file has an alpha channel
+  std::vector<std::uint8_t> rgba;        // width * height * 4
   std::uint32_t at(int x, int y) const;  // 0xAARRGGBB
 };
 std::optional<Png> read_png_file(const std::filesystem::path& file);

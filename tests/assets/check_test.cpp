@@ -1,7 +1,6 @@
 // make-assets --check on the installed skins and on a deliberately broken copy,
 // and the --compose command line.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -42,7 +41,8 @@ bool mentions(const std::vector<std::string>& faults, ElementId id, const std::s
 class BrokenSkin : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) / "broken-skin";
+    dir_ = fs::path(::testing::TempDir()) /
+           (std::string("vx-assets-broken-skin-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::copy(skin_folders().at(0), dir_, fs::copy_options::recursive);
     ini_ = load_ini(dir_ / "Skin.ini");
@@ -71,7 +71,8 @@ TEST_F(BrokenSkin, EachFaultIsReportedByTheElementsName) {
   fs::remove(dir_ / ini_->GetValue(section(el_enemy(3, 5)).c_str(), "Filename", ""));
   set(el_fire(2, 4), "Left", get(im_background, "Width") + 10);
   set(el_enemy(4, 7), "Left", get(el_enemy(3, 7), "Left") + 5);
-  fs::copy_file(dir_ / "im_background.png", dir_ / ini_->GetValue(section(*el_enemy_look(2, 5, LookKind::Body)).c_str(), "Filename", ""),
+  fs::copy_file(dir_ / "im_background.png",
+                dir_ / ini_->GetValue(section(*el_enemy_look(2, 5, LookKind::Body)).c_str(), "Filename", ""),
                 fs::copy_options::overwrite_existing);
   ini_->Delete(section(btn_start_top).c_str(), "Height");
   save();
@@ -102,13 +103,13 @@ TEST_F(BrokenSkin, RowsOutOfOrderAndAShotAboveItsCellAreFaults) {
 }
 
 TEST(Check, AFolderWithoutDescriptionIsOneFault) {
-  const auto faults = check_skin(fs::path(::testing::TempDir()) / "no-such-skin");
+  const auto faults = check_skin(fs::path(::testing::TempDir()) / "vx-assets-no-such-skin");
   ASSERT_EQ(faults.size(), 1u);
   EXPECT_NE(faults[0].find("Skin.ini"), std::string::npos);
 }
 
 TEST(Compose, WritesTheConsoleAreaAndRefusesUnknownStates) {
-  const fs::path out = fs::path(::testing::TempDir()) / "compose.png";
+  const fs::path out = fs::path(::testing::TempDir()) / "vx-assets-compose.png";
   for (const auto& folder : skin_folders()) {
     const ToolRun ok = run("--compose " + folder.string() + " --state demo --out " + out.string());
     EXPECT_EQ(ok.status, 0) << ok.output;
@@ -117,7 +118,8 @@ TEST(Compose, WritesTheConsoleAreaAndRefusesUnknownStates) {
     ASSERT_TRUE(png && ini);
     EXPECT_EQ(png->width, ini->GetLongValue("Common", "GameWidth", 0));
     EXPECT_EQ(png->height, ini->GetLongValue("Common", "GameHeight", 0));
-    const ToolRun full = run("--compose " + folder.string() + " --state off --fullscreen 1280x800 --out " + out.string());
+    const ToolRun full =
+        run("--compose " + folder.string() + " --state off --fullscreen 1280x800 --out " + out.string());
     EXPECT_EQ(full.status, 0) << full.output;
     const auto screen = read_png_file(out);
     ASSERT_TRUE(screen);
@@ -125,7 +127,9 @@ TEST(Compose, WritesTheConsoleAreaAndRefusesUnknownStates) {
     EXPECT_EQ(screen->height, 800);
   }
   EXPECT_EQ(run("--compose " + skin_folders().at(0).string() + " --state dancing --out " + out.string()).status, 2);
-  EXPECT_EQ(run("--compose " + skin_folders().at(0).string() + " --state on --fullscreen huge --out " + out.string()).status, 2);
+  EXPECT_EQ(
+      run("--compose " + skin_folders().at(0).string() + " --state on --fullscreen huge --out " + out.string()).status,
+      2);
   fs::remove(out);
 }
 

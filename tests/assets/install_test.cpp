@@ -2,7 +2,6 @@
 // skins' Skin.ini and pictures, the previews, backdrops and logos, the manual's
 // pages and the pictures of the forms and the game menu.
 #include <gtest/gtest.h>
-
 #include <jpeglib.h>
 
 #include <array>
@@ -82,10 +81,15 @@ TEST(SkinIni, HasEveryKeyOfEveryElement) {
     ASSERT_TRUE(s.ini) << s.folder;
     EXPECT_GT(s.width, 0);
     EXPECT_GT(s.height, 0);
-    for (const auto& [section, key] : std::vector<std::pair<const char*, const char*>>{
-             {"Fullscreen", "BackdropFile"}, {"Fullscreen", "BackdropStretch"}, {"Fullscreen", "BgColor"},
-             {"Fullscreen", "GameOffsetX"},  {"Fullscreen", "GameOffsetY"},     {"Fullscreen", "LogoFile"},
-             {"Fullscreen", "LogoPosition"}, {"Shaped", "TranspColor"}})
+    for (const auto& [section, key] :
+         std::vector<std::pair<const char*, const char*>>{{"Fullscreen", "BackdropFile"},
+                                                          {"Fullscreen", "BackdropStretch"},
+                                                          {"Fullscreen", "BgColor"},
+                                                          {"Fullscreen", "GameOffsetX"},
+                                                          {"Fullscreen", "GameOffsetY"},
+                                                          {"Fullscreen", "LogoFile"},
+                                                          {"Fullscreen", "LogoPosition"},
+                                                          {"Shaped", "TranspColor"}})
       EXPECT_TRUE(s.ini->GetValue(section, key, nullptr)) << s.folder << " [" << section << "] " << key;
     for (ElementId id = 0; id < kSkinElementCount; ++id)
       for (const char* key : {"Filename", "Left", "Top", "Width", "Height"})
@@ -247,12 +251,18 @@ TEST(FormPictures, HaveTheSizesOfTheirElements) {
   const struct {
     const char* file;
     int w, h;
-  } expected[] = {{"TSplashForm/im_background.png", 800, 450},  {"TSplashForm/im_box_picture.png", 460, 160},
-                  {"TSplashForm/btn_play.png", 107, 30},        {"TSplashForm/btn_play_disabled.png", 107, 30},
-                  {"TSplashForm/btn_paypal.png", 107, 30},      {"TAboutForm/im_picture.png", 116, 160},
-                  {"TForm1/btn_game_menu_background.png", 256, 512}, {"TManualForm/btn_right_up.png", 16, 14},
-                  {"TManualForm/btn_right_down.png", 16, 14},   {"TManualForm/btn_left_up.png", 16, 14},
-                  {"TManualForm/btn_left_down.png", 16, 14},    {"TManualForm/btn_close_up.png", 16, 14},
+  } expected[] = {{"TSplashForm/im_background.png", 800, 450},
+                  {"TSplashForm/im_box_picture.png", 460, 160},
+                  {"TSplashForm/btn_play.png", 107, 30},
+                  {"TSplashForm/btn_play_disabled.png", 107, 30},
+                  {"TSplashForm/btn_paypal.png", 107, 30},
+                  {"TAboutForm/im_picture.png", 116, 160},
+                  {"TForm1/btn_game_menu_background.png", 256, 512},
+                  {"TManualForm/btn_right_up.png", 16, 14},
+                  {"TManualForm/btn_right_down.png", 16, 14},
+                  {"TManualForm/btn_left_up.png", 16, 14},
+                  {"TManualForm/btn_left_down.png", 16, 14},
+                  {"TManualForm/btn_close_up.png", 16, 14},
                   {"TManualForm/btn_close_down.png", 16, 14}};
   for (const auto& e : expected) {
     const auto png = read_png_file(forms / e.file);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-
 #include <queue>
 
 #include "asset_files.h"
@@ -107,10 +106,11 @@ TEST(Screen, EveryCellAndPanelPositionLightsWhenOn) {
 }
 
 TEST(Controls, EveryStatePictureLooksDifferentFromItsButton) {
-  const std::pair<ElementId, ElementId> pairs[] = {{btn_power_on, btn_power_top},           {btn_select_down, btn_select_top},
-                                                   {btn_start_down, btn_start_top},         {btn_fire_down, btn_fire_top},
-                                                   {btn_joystick_left, btn_joystick_top},   {btn_joystick_right, btn_joystick_top},
-                                                   {btn_joystick_left, btn_joystick_right}};
+  const std::pair<ElementId, ElementId> pairs[] = {
+      {btn_power_on, btn_power_top},          {btn_select_down, btn_select_top},
+      {btn_start_down, btn_start_top},        {btn_fire_down, btn_fire_top},
+      {btn_joystick_left, btn_joystick_top},  {btn_joystick_right, btn_joystick_top},
+      {btn_joystick_left, btn_joystick_right}};
   for (const Composed& c : installed())
     for (const auto& [state, normal] : pairs) {
       const auto a = read_png_file(*find_in_folder(c.skin.folder, c.skin.images[state].filename));

@@ -254,7 +254,9 @@ TEST_F(ConsoleWindow, TheDocumentEntriesAndTheirShortcutsAskTheShell) {
 
 TEST_F(ConsoleWindow, TheMenuHasItsEntriesInOrderWithShortcutsAndSeparators) {
   TForm1& f = create();
-  const QList<QAction*> actions = f.pm_0_menu()->actions();
+  QList<QAction*> actions = f.pm_0_menu()->actions();
+  // The simulator's own entries (the Zoom sub-menu, the fit, the pause) are tested with them.
+  actions.removeIf([&](QAction* a) { return a->menu() || a == f.fit_entry() || a == f.pause_entry(); });
   ASSERT_EQ(actions.size(), kMenuEntryCount);
   const char* captions[] = {"About...", "View 'Readme.txt'", "View 'Whatsnew.txt'", "View manual", "",
                             "Edit configuration file", "Key settings", "", "Display in fullscreen mode",

@@ -68,7 +68,7 @@ TEST_F(Program, SmokeTestInARealXServer) {
   const std::filesystem::path shot = data / "shot.png";
   // Power on with the '1' key through the X server, then let the console run.
   const std::string script = std::string("\"") + VORNIX_SIMULATOR + "\" --data-dir '" + data.path().string() +
-                             "' --no-dialogs --quit-after 2500 --screenshot '" + shot.string() +
+                             "' --no-dialogs --quit-after 4000 --screenshot '" + shot.string() +
                              "' & "
                              "w=$(xdotool search --sync --onlyvisible --name 'Vornix' | head -n 1); "
                              "xdotool windowfocus --sync \"$w\" key 1; wait $!";

@@ -112,10 +112,29 @@ TEST_F(Launcher, OneAndEnterPlayOnlyWhenPlayIsAllowed) {
 TEST_F(Launcher, EnterPlaysToo) {
   TSplashForm& l = start();
   l.cb_skin->setCurrentIndex(1);
-  l.cb_sound->setCurrentIndex(1);
+  l.cb_sound->setCurrentIndex(2);
   QTest::keyClick(&l, Qt::Key_Return);
   EXPECT_EQ(stored("Skin"), "2");
-  EXPECT_EQ(stored("SoundMode"), "1");
+  EXPECT_EQ(stored("SoundMode"), "2");
+  EXPECT_TRUE(l.played());
+}
+
+TEST_F(Launcher, AFailedSoundStartUpStopsPlay) {
+  store("FullscreenMode", "0");
+  TSplashForm& l = start();  // the test installation has no sound files
+  l.show();
+  l.cb_skin->setCurrentIndex(0);
+  l.cb_sound->setCurrentIndex(1);  // Windows MultiMedia
+  QTest::keyClick(&l, Qt::Key_Return);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("Please reinstall the game."), std::string::npos) << messages[0];
+  EXPECT_TRUE(termination_requested());
+  EXPECT_EQ(stored("Skin"), "1");  // step 1 ran
+  EXPECT_EQ(stored("SoundMode"), "-1");
+  EXPECT_EQ(stored("SplashScreen"), "1");
+  EXPECT_FALSE(l.played());
+  EXPECT_TRUE(l.isVisible());                     // the launcher stays
+  EXPECT_NE(form->size(), QSize(kTestGameWidth, kTestGameHeight));  // no skin was loaded
 }
 
 TEST_F(Launcher, EscapeEndsTheProgramWithNothingWritten) {
@@ -129,11 +148,16 @@ TEST_F(Launcher, EscapeEndsTheProgramWithNothingWritten) {
   EXPECT_EQ(stored("SplashScreen"), "");
 }
 
-TEST_F(Launcher, LinksWithNowhereToGoAreGreyed) {
+TEST_F(Launcher, LinksGoToTheShellAndTheDonationButtonWithNowhereToGoIsGreyed) {
   TSplashForm& l = start();
-  EXPECT_FALSE(l.la_website_2->isEnabled());
   QTest::mouseClick(l.la_website_2, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(opened.empty());
+  QTest::mouseClick(l.la_email_2, Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], "Readme.txt");
+  EXPECT_EQ(opened[1], "mailto:merrin@vornix.example");
+  EXPECT_FALSE(l.btn_paypal->isEnabled());
+  QTest::mouseClick(l.btn_paypal, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(Launcher, TheConsolesFirstActivationBringsTheLauncherOnce) {

@@ -1,8 +1,8 @@
-// Hostile pictures in a bundled skin (files that declare huge sizes, demand
+// Hostile pictures in the installation (files that declare huge sizes, demand
 // thousands of scans, or stop halfway): each is refused, the red square stands in
 // and standard error names the file, as an element picture, as the full-screen
-// backdrop and as the launcher's preview. How fast they are refused is measured
-// by the benchmark, not here.
+// backdrop, as the launcher's preview and as a page of the manual. How fast they
+// are refused is measured by the benchmark, not here.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -10,6 +10,7 @@
 
 #include "display/console_window.h"
 #include "display/gfxinit.h"
+#include "frontend/manual_loader.h"
 #include "frontend/picture_label.h"
 #include "frontend/splash_form.h"
 #include "installation.h"
@@ -118,6 +119,22 @@ TEST(HostilePictures, AsThePreviewTheLauncherShowsTheRedSquareAndNamesIt) {
     EXPECT_EQ(launcher.im_skin_preview->pixmap().size(), QSize(10, 10)) << hostile.what;
     EXPECT_EQ(launcher.im_skin_preview->pixmap().toImage().pixel(4, 4), qRgb(255, 0, 0)) << hostile.what;
     EXPECT_NE(said.find(skin_folder() + "SkinPreview.png: "), std::string::npos) << hostile.what << ": " << said;
+  }
+}
+
+TEST(HostilePictures, AsAManualPageThatPageGetsTheRedSquareAndIsNamed) {
+  IniFile config;
+  ASSERT_TRUE(config.load(installed("Config.ini")));
+  const ManualConfig manual = read_manual_config(config);
+  const std::string page = manual_page_file(manual, 3);
+  for (const HostilePicture& hostile : hostile_pictures()) {
+    ReplacedFile replaced(installed(page), hostile.bytes);
+    testing::internal::CaptureStderr();
+    const ManualSetup setup = load_manual(manual, installation());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(setup.pages[3], placeholder_picture()) << hostile.what;
+    EXPECT_NE(setup.pages[2], placeholder_picture()) << hostile.what;
+    EXPECT_NE(said.find(page + ": "), std::string::npos) << hostile.what << ": " << said;
   }
 }
 

@@ -1,8 +1,8 @@
 // Every picture of the installation missing in turn, in the process: each element
 // picture of each bundled skin (the red square stands in, silently), the
 // full-screen backdrop and logo (not shown), each skin's preview (the launcher
-// shows none) and the pictures of the launcher and the console window's own
-// (the red square stands in, and the file is named on standard error).
+// shows none), each page of the manual (the red square, silently) and the forms'
+// own pictures (the red square stands in, and the file is named on standard error).
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -12,7 +12,9 @@
 #include "display/console_window.h"
 #include "display/gfxinit.h"
 #include "frontend/picture_label.h"
+#include "frontend/manual_loader.h"
 #include "frontend/project_links.h"
+#include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "installation.h"
 #include "platform/ini_file.h"
@@ -112,10 +114,11 @@ TEST_F(MissingPictures, WithoutItsBackdropOrLogoTheFullScreenConsoleShowsNeither
   EXPECT_TRUE(messages.empty());
 }
 
-// The launcher and the console window as start-up creates them; the launcher
-// shows itself (nothing stored), skin 1 selected.
+// The console window, the secondary forms and the launcher as start-up creates
+// them; the launcher shows itself (nothing stored), skin 1 selected.
 struct StartUp {
   TForm1 form1{{installation(), 1}};
+  SecondaryForms forms = create_secondary_forms(form1);
   TSplashForm launcher{form1};
 };
 
@@ -133,9 +136,9 @@ TEST_F(MissingPictures, WithoutAPreviewTheLauncherShowsNoneForThatSkin) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(MissingPictures, EachPictureOfTheLauncherAndTheConsoleWindowInTurnIsNamedAndReplaced) {
+TEST_F(MissingPictures, EachPictureOfTheFormsInTurnIsNamedAndReplaced) {
   namespace fs = std::filesystem;
-  for (const char* form : {"TSplashForm", "TForm1"}) {
+  for (const char* form : {"TSplashForm", "TForm1", "TAboutForm", "TManualForm"}) {
     for (const auto& entry : fs::directory_iterator(installed(std::string("Graphics\\Forms\\") + form))) {
       const std::string name = entry.path().filename().string();
       SCOPED_TRACE(name);
@@ -153,6 +156,27 @@ TEST_F(MissingPictures, EachPictureOfTheLauncherAndTheConsoleWindowInTurnIsNamed
     }
   }
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MissingPictures, EachManualPageInTurnGivesThatPageTheRedSquareSilently) {
+  IniFile config;
+  ASSERT_TRUE(config.load(installed("Config.ini")));
+  const ManualConfig manual = read_manual_config(config);
+  const ManualSetup whole = load_manual(manual, installation());
+  for (int gone = 1; gone <= 6; ++gone) {
+    SCOPED_TRACE(manual_page_file(manual, gone));
+    MissingFile missing(installed(manual_page_file(manual, gone)));
+    testing::internal::CaptureStderr();
+    const ManualSetup setup = load_manual(manual, installation());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a missing page is not reported";
+    for (int page = 1; page <= 6; ++page) {
+      ASSERT_TRUE(setup.pages[page]);
+      if (page == gone)
+        EXPECT_EQ(setup.pages[page], placeholder_picture());
+      else
+        EXPECT_EQ(setup.pages[page]->label, whole.pages[page]->label) << "page " << page;
+    }
+  }
 }
 
 }  // namespace

@@ -28,19 +28,19 @@ std::filesystem::path copy_sound_folder(const std::filesystem::path& dir) {
 }
 
 Samples decode_wav(const std::filesystem::path& file) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wav_format{};
   Uint8* buf = nullptr;
   Uint32 len = 0;
-  if (!SDL_LoadWAV(file.c_str(), &spec, &buf, &len)) {
+  if (!SDL_LoadWAV(file.c_str(), &wav_format, &buf, &len)) {
     ADD_FAILURE() << file << ": " << SDL_GetError();
     return {};
   }
   Samples s(len / 2);
   std::memcpy(s.data(), buf, s.size() * 2);
   SDL_FreeWAV(buf);
-  EXPECT_EQ(spec.freq, 22050) << file;
-  EXPECT_EQ(spec.format, AUDIO_S16LSB) << file;
-  EXPECT_EQ(spec.channels, 1) << file;
+  EXPECT_EQ(wav_format.freq, 22050) << file;
+  EXPECT_EQ(wav_format.format, AUDIO_S16LSB) << file;
+  EXPECT_EQ(wav_format.channels, 1) << file;
   return s;
 }
 

@@ -4,7 +4,6 @@
 // its logo.
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -51,11 +50,8 @@ void paint_screen_surround(QPainter& p, const SkinDesign& d) {
   const QRectF glass = d.screen.glass;
   const QRectF surround = glass.adjusted(-20, -18, 20, 20);
   soft_shape(p, rounded(surround, 26), QColor(60, 40, 20, 150), 6, {0, 4});
-  QLinearGradient g(surround.topLeft(), surround.bottomLeft());
-  g.setColorAt(0, QColor(40, 36, 34));
-  g.setColorAt(0.5, QColor(16, 14, 13));
-  g.setColorAt(1, QColor(6, 6, 6));
-  p.fillPath(rounded(surround, 26), g);
+  p.fillPath(rounded(surround, 26),
+             vertical(surround, {{0, QColor(40, 36, 34)}, {0.5, QColor(16, 14, 13)}, {1, QColor(6, 6, 6)}}));
   // A chrome line around the glass and a gloss across the surround.
   p.setPen(QPen(QColor(200, 200, 196), 2));
   p.drawPath(rounded(glass.adjusted(-5, -5, 5, 5), 14));
@@ -73,10 +69,7 @@ void paint_control_plates(QPainter& p, const SkinDesign& d, const ControlState& 
   const Controls& c = d.controls;
   auto plate = [&](const QRectF& r) {
     soft_shape(p, rounded(r, 18), QColor(90, 60, 30, 160), 4, {0, 3});
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, kPlate.lighter(130));
-    g.setColorAt(1, kPlate.darker(130));
-    p.fillPath(rounded(r, 18), g);
+    p.fillPath(rounded(r, 18), vertical(r, {{0, kPlate.lighter(130)}, {1, kPlate.darker(130)}}));
     p.setPen(QPen(QColor(255, 240, 210, 60), 1));
     p.drawPath(rounded(r.adjusted(3, 3, -3, -3), 15));
     p.setPen(Qt::NoPen);
@@ -148,7 +141,7 @@ void paint_case_starliner(QPainter& p, const SkinDesign& d, const ControlState& 
   paint_control_plates(p, d, s);
 }
 
-QImage backdrop_starliner(const SkinDesign&) {
+QImage backdrop_starliner(const SkinDesign& d) {
   // A walnut table top under a lamp: grain computed small, then scaled up.
   const int w = 960, h = 600;
   QImage small(w, h, QImage::Format_RGB32);
@@ -174,6 +167,11 @@ QImage backdrop_starliner(const SkinDesign&) {
   lamp.setColorAt(0.5, QColor(0, 0, 0, 40));
   lamp.setColorAt(1, QColor(0, 0, 0, 200));
   p.fillRect(img.rect(), lamp);
+  // The console stands in the middle of the table (backdrop and console are both
+  // centred on the screen): its shadow falls on the wood.
+  const QPointF at((img.width() - d.size.width()) / 2.0, (img.height() - d.size.height()) / 2.0);
+  p.setRenderHint(QPainter::Antialiasing);
+  soft_shape(p, Outline().all().translated(at), QColor(0, 0, 0, 170), 14, {6, 14});
   p.end();
   return img;
 }

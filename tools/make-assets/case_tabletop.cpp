@@ -3,7 +3,6 @@
 // stripes and a sloping control deck. Also its deep-space backdrop and logo.
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <random>
 
@@ -19,25 +18,25 @@ const QColor kStripe[3] = {QColor(226, 58, 46), QColor(240, 138, 36), QColor(244
 const QColor kPrint(214, 220, 232);
 const QColor kAccent(240, 138, 36);
 
-QPainterPath polygon_path(std::initializer_list<QPointF> pts) {
-  QPainterPath p;
-  bool first = true;
-  for (QPointF q : pts) {
-    if (first)
-      p.moveTo(q);
-    else
-      p.lineTo(q);
-    first = false;
-  }
-  p.closeSubpath();
-  return p;
+// Chrome letters with a dark outline and a blue glow.
+void chrome_word(QPainter& p, const QPainterPath& word, double outline, double glow) {
+  soft_shape(p, word, QColor(80, 205, 255, 205), glow);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(5, 9, 28), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(word);
+  p.setPen(Qt::NoPen);
+  p.fillPath(word, vertical(word.boundingRect(), {{0, QColor(255, 255, 255)},
+                                                  {0.45, QColor(160, 202, 242)},
+                                                  {0.5, QColor(27, 57, 118)},
+                                                  {0.71, QColor(115, 170, 232)},
+                                                  {1, QColor(240, 250, 255)}}));
 }
 
 // Marquee hood, cabinet body, control deck (top and front) and plinth.
 struct Outline {
   QPainterPath hood = rounded(QRectF(30, 6, 468, 96), 20);
   QPainterPath body = rounded(QRectF(46, 80, 436, 512), 8);
-  QPainterPath deck = polygon_path({{34, 578}, {494, 578}, {514, 706}, {14, 706}});
+  QPainterPath deck = polygon({{34, 578}, {494, 578}, {514, 706}, {14, 706}});
   QPainterPath deck_front = rounded(QRectF(14, 700, 500, 24), 5);
   QPainterPath plinth = rounded(QRectF(40, 722, 448, 21), 6);
   QPainterPath all() const { return hood.united(body).united(deck).united(deck_front).united(plinth).simplified(); }
@@ -79,19 +78,7 @@ void paint_marquee(QPainter& p, const Outline& o) {
   p.drawEllipse(QPointF(452, 104), 44, 44);
   p.restore();
   // The logo: chrome letters with a dark outline.
-  const QPainterPath word = text_path_centered("VORNIX", sans(54, true, true), 264, 72, 3);
-  soft_shape(p, word, QColor(90, 210, 255, 200), 6);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(6, 10, 30), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPath(word);
-  QLinearGradient chrome(0, 28, 0, 74);
-  chrome.setColorAt(0, QColor(255, 255, 255));
-  chrome.setColorAt(0.45, QColor(160, 200, 240));
-  chrome.setColorAt(0.5, QColor(30, 60, 120));
-  chrome.setColorAt(0.7, QColor(120, 170, 230));
-  chrome.setColorAt(1, QColor(240, 250, 255));
-  p.setPen(Qt::NoPen);
-  p.fillPath(word, chrome);
+  chrome_word(p, text_path_centered("VORNIX", sans(54, true, true), 264, 72, 3), 5, 6);
   draw_label(p, "ORVANE  \u00B7  TABLETOP SPACE BATTLE", sans(9.5, true), {264, 87}, QColor(255, 200, 120), 2);
   // Frame of the marquee panel.
   p.setPen(QPen(QColor(0, 0, 0, 200), 3));
@@ -116,10 +103,7 @@ void paint_screen_bezel(QPainter& p, const SkinDesign& d) {
   p.drawPath(rounded(frame.adjusted(1, 1, -1, -1), 19));
   p.setPen(Qt::NoPen);
   const QRectF mat = glass.adjusted(-7, -7, 7, 7);
-  QLinearGradient mg(mat.topLeft(), mat.bottomLeft());
-  mg.setColorAt(0, QColor(2, 2, 4));
-  mg.setColorAt(1, QColor(24, 26, 32));
-  p.fillPath(rounded(mat, 14), mg);
+  p.fillPath(rounded(mat, 14), vertical(mat, {{0, QColor(2, 2, 4)}, {1, QColor(24, 26, 32)}}));
   // Four screws in the corners of the bezel.
   for (QPointF s : {frame.topLeft() + QPointF(9, 8), frame.topRight() + QPointF(-9, 8),
                     frame.bottomLeft() + QPointF(9, -8), frame.bottomRight() + QPointF(-9, -8)}) {
@@ -142,7 +126,7 @@ void paint_stripes(QPainter& p) {
   for (int side = 0; side < 2; ++side)
     for (int i = 0; i < 3; ++i) {
       const double x = side == 0 ? 58 + i * 8 : 464 - i * 8;
-      QPainterPath s = polygon_path({{x, 112 + i * 6.0}, {x + 5, 106 + i * 6.0}, {x + 5, 566}, {x, 566}});
+      QPainterPath s = polygon({{x, 112 + i * 6.0}, {x + 5, 106 + i * 6.0}, {x + 5, 566}, {x, 566}});
       p.fillPath(s, kStripe[side == 0 ? i : 2 - i]);
     }
 }
@@ -271,18 +255,7 @@ QImage logo_tabletop(const SkinDesign&) {
   QImage img = canvas(460, 150);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  const QPainterPath word = text_path_centered("VORNIX", sans(92, true, true), 230, 96, 4);
-  soft_shape(p, word, QColor(70, 200, 255, 210), 10);
-  p.setPen(QPen(QColor(4, 8, 26), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPath(word);
-  QLinearGradient chrome(0, 26, 0, 98);
-  chrome.setColorAt(0, QColor(255, 255, 255));
-  chrome.setColorAt(0.45, QColor(160, 205, 245));
-  chrome.setColorAt(0.5, QColor(24, 54, 116));
-  chrome.setColorAt(0.72, QColor(110, 170, 235));
-  chrome.setColorAt(1, QColor(240, 250, 255));
-  p.setPen(Qt::NoPen);
-  p.fillPath(word, chrome);
+  chrome_word(p, text_path_centered("VORNIX", sans(92, true, true), 230, 96, 4), 7, 10);
   draw_label(p, "(ORVANE) SIMULATOR", sans(22, true), {230, 134}, QColor(255, 190, 90), 6);
   return img;
 }

@@ -1,12 +1,12 @@
 #include "compose.h"
 
 #include <QPainter>
-
 #include <array>
 #include <map>
 
 #include "image_io.h"
 #include "looks.h"
+#include "platform/ini_file.h"
 #include "platform/picture.h"
 
 namespace vx::assets {
@@ -64,11 +64,12 @@ class Board {
 
   // The window's drawing order: skin order, each state picture just above its clickable.
   void paint(QPainter& p, QPoint offset) const {
-    static constexpr std::array<std::pair<ElementId, ElementId>, 5> kStateOver{{{btn_power_top, btn_power_on},
-                                                                                {btn_select_top, btn_select_down},
-                                                                                {btn_start_top, btn_start_down},
-                                                                                {btn_fire_top, btn_fire_down},
-                                                                                {btn_joystick_top, btn_joystick_placeholder}}};
+    static constexpr std::array<std::pair<ElementId, ElementId>, 5> kStateOver{
+        {{btn_power_top, btn_power_on},
+         {btn_select_top, btn_select_down},
+         {btn_start_top, btn_start_down},
+         {btn_fire_top, btn_fire_down},
+         {btn_joystick_top, btn_joystick_placeholder}}};
     for (ElementId id = 0; id < kSkinElementCount; ++id) {
       bool is_state = false;
       for (const auto& [top, state] : kStateOver) is_state |= id == state;
@@ -237,14 +238,10 @@ QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen
         p.drawImage(at, logo.image);
       }
     }
+  // A non-zero number places the console; anything else ("Center", "0") centres it.
   auto offset = [](const std::string& text, int screen_size, int area) {
-    try {
-      std::size_t used = 0;
-      const int v = std::stoi(text, &used);
-      if (used == text.size() && v != 0) return v;
-    } catch (...) {
-    }
-    return (screen_size - area) / 2;
+    const auto v = parse_ini_int(text);
+    return v && *v != 0 ? *v : (screen_size - area) / 2;
   };
   board.paint(p, {offset(skin.offset_x, screen.width(), skin.game_width),
                   offset(skin.offset_y, screen.height(), skin.game_height)});
@@ -252,25 +249,28 @@ QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen
   return frame;
 }
 
-QImage key_as_checkerboard(const QImage& frame, QColor key) {
-  QImage out = frame.convertToFormat(QImage::Format_RGB32);
+namespace {
+// A copy of `frame` in `format` where each pixel of colour `key` becomes what
+// `replace(x, y)` gives.
+template <typename Replace>
+QImage replace_key(const QImage& frame, QColor key, QImage::Format format, Replace replace) {
+  QImage out = frame.convertToFormat(format);
   for (int y = 0; y < out.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < out.width(); ++x)
-      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF))
-        row[x] = ((x / 8 + y / 8) % 2) ? qRgb(204, 204, 204) : qRgb(153, 153, 153);
+      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF)) row[x] = replace(x, y);
   }
   return out;
 }
+}  // namespace
+
+QImage key_as_checkerboard(const QImage& frame, QColor key) {
+  return replace_key(frame, key, QImage::Format_RGB32,
+                     [](int x, int y) { return ((x / 8 + y / 8) % 2) ? qRgb(204, 204, 204) : qRgb(153, 153, 153); });
+}
 
 QImage key_as_transparent(const QImage& frame, QColor key) {
-  QImage out = frame.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < out.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x)
-      if ((row[x] & 0xFFFFFF) == (key.rgb() & 0xFFFFFF)) row[x] = 0;
-  }
-  return out;
+  return replace_key(frame, key, QImage::Format_ARGB32, [](int, int) { return QRgb(0); });
 }
 
 }  // namespace vx::assets

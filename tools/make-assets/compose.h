@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <optional>
 #include <string>
 #include <string_view>

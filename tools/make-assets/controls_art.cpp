@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <cmath>
 
 #include "paint.h"
@@ -154,10 +153,7 @@ void draw_oblong_button(QPainter& p, const QRectF& cap, QColor colour, bool pres
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF well = cap.adjusted(-4, -4, 4, 6);
-  QLinearGradient wg(well.topLeft(), well.bottomLeft());
-  wg.setColorAt(0, QColor(4, 4, 6));
-  wg.setColorAt(1, QColor(40, 40, 46));
-  p.fillPath(rounded(well, 7), wg);
+  p.fillPath(rounded(well, 7), vertical(well, {{0, QColor(4, 4, 6)}, {1, QColor(40, 40, 46)}}));
   p.setPen(QPen(QColor(255, 255, 255, 45), 1));
   p.drawPath(rounded(well.adjusted(-0.5, -0.5, 0.5, 0.5), 7.5));
   p.setPen(Qt::NoPen);
@@ -179,10 +175,7 @@ void draw_slide_switch(QPainter& p, const QRectF& slot, bool on, QPointF lamp, Q
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  QLinearGradient sg(slot.topLeft(), slot.bottomLeft());
-  sg.setColorAt(0, QColor(0, 0, 0));
-  sg.setColorAt(1, QColor(44, 44, 50));
-  p.fillPath(rounded(slot, slot.height() / 2), sg);
+  p.fillPath(rounded(slot, slot.height() / 2), vertical(slot, {{0, QColor(0, 0, 0)}, {1, QColor(44, 44, 50)}}));
   const double kw = slot.width() * 0.44, kh = slot.height() + 8;
   const double kx = on ? slot.right() - kw - 1 : slot.left() + 1;
   const QRectF knob(kx, slot.center().y() - kh / 2, kw, kh);

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <random>
 
 #include "image_io.h"
@@ -51,11 +50,8 @@ QImage box_art(const std::filesystem::path& data_dir) {
   QImage img = canvas(460, 160);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient sky(0, 0, 0, 160);
-  sky.setColorAt(0, QColor(4, 6, 24));
-  sky.setColorAt(0.65, QColor(30, 12, 60));
-  sky.setColorAt(1, QColor(110, 30, 60));
-  p.fillRect(img.rect(), sky);
+  p.fillRect(img.rect(),
+             vertical(img.rect(), {{0, QColor(4, 6, 24)}, {0.65, QColor(30, 12, 60)}, {1, QColor(110, 30, 60)}}));
   starfield(p, QRectF(0, 0, 460, 120), 220, 3);
   // The horizon glow and a floor grid running to it.
   QRadialGradient glow(QPointF(180, 150), 220);
@@ -73,8 +69,8 @@ QImage box_art(const std::filesystem::path& data_dir) {
   // The name.
   const QImage logo = fit_into(skin.logo(skin), QSize(280, 92));
   p.drawImage(10, 40, logo);
-  const QPainterPath line = text_path(QString::fromUtf8("ELECTRONIC SPACE BATTLE  \u00B7  FOUR PHASES"), sans(10, true),
-                                      {34, 152}, 2);
+  const QPainterPath line =
+      text_path(QString::fromUtf8("ELECTRONIC SPACE BATTLE  \u00B7  FOUR PHASES"), sans(10, true), {34, 152}, 2);
   p.fillPath(line.translated(1, 1), QColor(0, 0, 0, 160));
   p.fillPath(line, QColor(255, 226, 170));
   // The console itself, standing at the right.
@@ -95,11 +91,8 @@ QImage launcher_background() {
   for (int i = 0; i < 3; ++i) p.fillRect(QRectF(0, 222 + i * 3, 460, 2), kStripe[i]);
   // The stage on which the skin preview stands.
   const QRectF stage(468, 44, 324, 374);
-  QLinearGradient sg(stage.topLeft(), stage.bottomLeft());
-  sg.setColorAt(0, QColor(246, 248, 252));
-  sg.setColorAt(0.8, QColor(226, 231, 240));
-  sg.setColorAt(1, QColor(210, 216, 228));
-  p.fillPath(rounded(stage, 12), sg);
+  p.fillPath(rounded(stage, 12),
+             vertical(stage, {{0, QColor(246, 248, 252)}, {0.8, QColor(226, 231, 240)}, {1, QColor(210, 216, 228)}}));
   p.setPen(QPen(QColor(190, 198, 212), 1));
   p.drawPath(rounded(stage.adjusted(0.5, 0.5, -0.5, -0.5), 12));
   p.setPen(Qt::NoPen);
@@ -147,10 +140,7 @@ QImage about_picture(const std::filesystem::path& data_dir) {
   QImage img = canvas(116, 160);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient g(0, 0, 0, 160);
-  g.setColorAt(0, QColor(14, 62, 118));
-  g.setColorAt(1, QColor(8, 41, 82));
-  p.fillRect(img.rect(), g);
+  p.fillRect(img.rect(), vertical(img.rect(), {{0, QColor(14, 62, 118)}, {1, QColor(8, 41, 82)}}));
   starfield(p, QRectF(0, 0, 116, 160), 60, 9);
   const QImage console = fit_into(installed_console(data_dir, skin, ComposeState::Demo), QSize(104, 148));
   soft_shape(p, rounded(QRectF((116 - console.width()) / 2.0, 150, console.width(), 6), 3), QColor(0, 0, 0, 200), 4);

@@ -1,18 +1,13 @@
-// Picture files of the installation data: PNG through libpng and JPEG through
-// libjpeg, both called directly; BMP for the manual's pages. Readers treat every
-// file as untrusted: dimensions are capped before anything is allocated and a
-// broken file yields an error text, never a crash.
+// Picture files of the installation data: PNG written through libpng and JPEG
+// through libjpeg, both called directly, BMP for the manual's pages; read back
+// through the program's own decoders, which treat every file as untrusted.
 #pragma once
 
 #include <QImage>
-
 #include <filesystem>
 #include <string>
 
 namespace vx::assets {
-
-// Largest picture a reader accepts (width x height).
-inline constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
 // Writes `img` as PNG: 8-bit RGBA when `with_alpha`, else 8-bit RGB (alpha dropped).
 void write_png(const std::filesystem::path& file, const QImage& img, bool with_alpha);
@@ -27,7 +22,7 @@ struct LoadedPicture {
   std::string error;       // why it failed, empty on success
 };
 
-// Reads a PNG, JPEG or BMP file, recognised by its first bytes.
+// Reads a PNG, JPEG or BMP file as the program does, recognised by its first bytes.
 LoadedPicture read_picture(const std::filesystem::path& file);
 
 }  // namespace vx::assets

@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QTextDocument>
-
 #include <functional>
 #include <string>
 
@@ -62,7 +61,19 @@ class Page {
     y_ += draw_html(html, QPointF(kMargin + 14, y_), width() - 2 * kMargin - 14) + 5;
   }
 
-  void picture(const QImage& img, double x, double top) { p_.drawImage(QPointF(x, top), img); }
+  // `img` framed at the right margin from here on, the paragraphs in the column
+  // to its left; continues below whichever ends lower.
+  void beside(const QImage& img, std::initializer_list<QString> paragraphs) {
+    const double top = y_ + 2;
+    soft_shape(p_, rounded(QRectF(width() - kMargin - img.width(), top, img.width(), img.height()), 8),
+               QColor(0, 0, 0, 90), 4, {1, 3});
+    p_.save();
+    p_.setClipPath(rounded(QRectF(width() - kMargin - img.width(), top, img.width(), img.height()), 8));
+    p_.drawImage(QPointF(width() - kMargin - img.width(), top), img);
+    p_.restore();
+    for (const QString& text : paragraphs) para(text, 0, width() - 2 * kMargin - img.width() - 14);
+    y_ = std::max(y_, top + img.height() + 8);
+  }
 
   QImage finish() {
     if (number_ == 1) {
@@ -120,15 +131,6 @@ QImage screen_view(const std::filesystem::path& data_dir, ComposeState state, in
   return console.copy(skin().screen.glass).scaledToHeight(height, Qt::SmoothTransformation);
 }
 
-void framed(Page& page, const QImage& img, double x, double top) {
-  QPainter& p = page.painter();
-  soft_shape(p, rounded(QRectF(x, top, img.width(), img.height()), 8), QColor(0, 0, 0, 90), 4, {1, 3});
-  p.save();
-  p.setClipPath(rounded(QRectF(x, top, img.width(), img.height()), 8));
-  p.drawImage(QPointF(x, top), img);
-  p.restore();
-}
-
 QImage cover(const std::filesystem::path& data_dir) {
   Page page(1, QString());
   QPainter& p = page.painter();
@@ -149,8 +151,9 @@ QImage cover(const std::filesystem::path& data_dir) {
   const QImage logo = fit_into(skin().logo(skin()), QSize(400, 130));
   p.drawImage(QPointF((475 - logo.width()) / 2.0, 24), logo);
   const QImage console = fit_into(installed_console(data_dir, skin(), ComposeState::Demo), QSize(300, 400));
-  soft_shape(p, rounded(QRectF((475 - console.width()) / 2.0 + 10, 156 + console.height() - 8, console.width() - 20, 14), 7),
-             QColor(0, 0, 0, 220), 8);
+  soft_shape(
+      p, rounded(QRectF((475 - console.width()) / 2.0 + 10, 156 + console.height() - 8, console.width() - 20, 14), 7),
+      QColor(0, 0, 0, 220), 8);
   p.drawImage(QPointF((475 - console.width()) / 2.0, 160), console);
   for (int i = 0; i < 3; ++i) p.fillRect(QRectF(0, 574 + i * 4, 475, 3), kStripe[i]);
   p.fillPath(text_path_centered("INSTRUCTION MANUAL", sans(22, true), 237.5, 614, 4), QColor(250, 244, 230));
@@ -165,9 +168,9 @@ QImage controls_page() {
   const SkinDesign& d = skin();
   const QImage frame = key_as_transparent(case_frame(d, {}), d.key);
   const QImage deck = frame.copy(QRect(12, 576, 504, 150)).scaledToWidth(415, Qt::SmoothTransformation);
-  page.painter().fillPath(rounded(QRectF(30, page.y(), deck.width(), deck.height()), 8), QColor(214, 206, 188));
-  framed(page, deck, 30, page.y());
   QPainter& p = page.painter();
+  p.fillPath(rounded(QRectF(30, page.y(), deck.width(), deck.height()), 8), QColor(214, 206, 188));
+  p.drawImage(QPointF(30, page.y()), deck);
   // Callout numbers over the deck picture.
   const double sx = 415.0 / 504, top = page.y();
   auto callout = [&](int n, QPointF at) {
@@ -184,49 +187,54 @@ QImage controls_page() {
   callout(4, {60, 596});
   callout(5, {462, 606});
   page.skip(deck.height() + 14);
-  page.bullet("<b>1&nbsp;POWER</b> switches the console on and off. At power-on a short tune plays, then the console shows what "
-                         "the game looks like by playing it by itself.");
-  page.bullet("<b>2&nbsp;SELECT</b> chooses the skill level, 1 to 4, while the console is demonstrating. The level shows "
-                          "on the panel.");
+  page.bullet(
+      "<b>1&nbsp;POWER</b> switches the console on and off. At power-on a short tune plays, then the console shows "
+      "what "
+      "the game looks like by playing it by itself.");
+  page.bullet(
+      "<b>2&nbsp;SELECT</b> chooses the skill level, 1 to 4, while the console is demonstrating. The level shows "
+      "on the panel.");
   page.bullet("<b>3&nbsp;START</b> starts a game from the demonstration.");
-  page.bullet("<b>4&nbsp;Joystick</b> moves your ship left and right along the bottom row. Hold it over to keep moving.");
-  page.bullet("<b>5&nbsp;FIRE</b> sends one shot up the ship's column. A new shot can only go once the last one has hit or "
-                        "left the screen. In phase 4 it fires the shuttle's thruster.");
+  page.bullet(
+      "<b>4&nbsp;Joystick</b> moves your ship left and right along the bottom row. Hold it over to keep moving.");
+  page.bullet(
+      "<b>5&nbsp;FIRE</b> sends one shot up the ship's column. A new shot can only go once the last one has hit or "
+      "left the screen. In phase 4 it fires the shuttle's thruster.");
   page.heading("The screen and the panel");
-  page.para("The screen has five columns and nine rows of glowing pictures. Your ship lives in the bottom row. "
-            "Above the screen, the four-digit panel shows your score, or the skill level while you choose it, "
-            "or the ships you have left when a new one comes on.");
+  page.para(
+      "The screen has five columns and nine rows of glowing pictures. Your ship lives in the bottom row. "
+      "Above the screen, the four-digit panel shows your score, or the skill level while you choose it, "
+      "or the ships you have left when a new one comes on.");
   page.heading("Playing on the computer");
-  page.para("Keys 1, 2 and 3 work POWER, SELECT and START, the left and right arrow keys the joystick and Ctrl is "
-            "FIRE; choose other keys under Key settings. You can also click the pictured buttons, or switch on the "
-            "controller overlays and click the two arrows.");
+  page.para(
+      "Keys 1, 2 and 3 work POWER, SELECT and START, the left and right arrow keys the joystick and Ctrl is "
+      "FIRE; choose other keys under Key settings. You can also click the pictured buttons, or switch on the "
+      "controller overlays and click the two arrows.");
   return page.finish();
 }
 
 QImage phases_12_page(const std::filesystem::path& data_dir) {
   Page page(3, "Phases 1 and 2");
-  const QImage screen = screen_view(data_dir, ComposeState::Demo, 250);
-  framed(page, screen, 475 - kMargin - screen.width(), page.y() + 4);
-  const double indent_right = screen.width() + 14;
   page.heading("Phase 1: the fleet");
-  const double col = 475 - 2 * kMargin - indent_right;
-  auto narrow = [&](const QString& text) { page.para(text, 0, col); };
-  narrow("Two rows of enemies cross the top of the screen: the upper row to the left, the lower row to the "
-         "right. They never come down and never shoot, but they are worth points.");
-  narrow("Out of these rows break the attackers, one at a time at skill levels 1 and 2, two at a time at "
-         "levels 3 and 4. They work their way down the screen, dropping shots.");
-  narrow("Above them all waits the mothership.");
-  page.skip(std::max(0.0, 92 + 4 + 250 - page.y()));
-  page.para("Destroy ten attackers to complete the phase. An attacker that slips out at the bottom is not "
-            "counted; one that lands on your ship destroys it.");
+  page.beside(screen_view(data_dir, ComposeState::Demo, 250),
+              {"Two rows of enemies cross the top of the screen: the upper row to the left, the lower row to the "
+               "right. They never come down and never shoot, but they are worth points.",
+               "Out of these rows break the attackers, one at a time at skill levels 1 and 2, two at a time at "
+               "levels 3 and 4. They work their way down the screen, dropping shots.",
+               "Above them all waits the mothership."});
+  page.para(
+      "Destroy ten attackers to complete the phase. An attacker that slips out at the bottom is not "
+      "counted; one that lands on your ship destroys it.");
   page.heading("Phase 2: the attack");
-  page.para("The rows have gone. Now the attackers swirl about the screen, turning as they fly, bouncing off the "
-            "sides and the ceiling and dropping shots as they go. Each is worth 70 points. Destroy ten more to "
-            "face the mothership.");
+  page.para(
+      "The rows have gone. Now the attackers swirl about the screen, turning as they fly, bouncing off the "
+      "sides and the ceiling and dropping shots as they go. Each is worth 70 points. Destroy ten more to "
+      "face the mothership.");
   page.heading("Losing a ship");
-  page.para("A shot that falls into your square, or an attacker that reaches it, destroys your ship: it bursts "
-            "apart and the phase begins again with what is left of it. A game starts with five ships; when the "
-            "last is gone the console goes back to its demonstration, with your score on the panel.");
+  page.para(
+      "A shot that falls into your square, or an attacker that reaches it, destroys your ship: it bursts "
+      "apart and the phase begins again with what is left of it. A game starts with five ships; when the "
+      "last is gone the console goes back to its demonstration, with your score on the panel.");
   return page.finish();
 }
 
@@ -234,28 +242,25 @@ QImage phases_34_page(const std::filesystem::path& data_dir) {
   Page page(4, "Phases 3 and 4");
   page.heading("Phase 3: the mothership");
   const double top = page.y();
-  QPainter& p = page.painter();
-  for (int c = 2; c <= 4; ++c) p.drawImage(QPointF(kMargin + (c - 2) * 62, top), tile(el_enemy(c, 9), QSize(62, 40)));
+  for (int c = 2; c <= 4; ++c)
+    page.painter().drawImage(QPointF(kMargin + (c - 2) * 62, top), tile(el_enemy(c, 9), QSize(62, 40)));
   page.skip(48);
-  page.para("The mothership's three parts flicker along the top row, jumping from column to column, and drop "
-            "shots. Hit a part with a shot that reaches the top row in its column while the part is there: 100 "
-            "points. Destroy all three parts and the shuttle launches.");
+  page.para(
+      "The mothership's three parts flicker along the top row, jumping from column to column, and drop "
+      "shots. Hit a part with a shot that reaches the top row in its column while the part is there: 100 "
+      "points. Destroy all three parts and the shuttle launches.");
   page.heading("Phase 4: docking the shuttle");
-  const QImage screen = screen_view(data_dir, ComposeState::Phase4, 250);
-  framed(page, screen, 475 - kMargin - screen.width(), page.y() + 2);
-  const double col = 475 - 2 * kMargin - screen.width() - 14;
-  auto narrow = [&](const QString& text) { page.para(text, 0, col); };
-  const double screen_bottom = page.y() + 2 + screen.height();
-  narrow("Your ship has become the dock, and the shuttle climbs out of it to the sixth row. From there it sinks "
-         "one row every two and a quarter seconds.");
-  narrow("Steer it with the joystick, one column at a time, and hold FIRE to fire its thruster: the flame "
-         "shows below it and it rises one row every one and a half seconds.");
-  narrow("The dock slides along the bottom row, left to right and round again.");
-  page.skip(std::max(0.0, screen_bottom + 8 - page.y()));
-  page.para("Set the shuttle down on the bottom row right on top of the dock. The panel counts down from 999 "
-            "while you try; whatever is left when you dock is added to your score. Land beside the dock, or let "
-            "the count run out, and you miss: no bonus, but no ship lost either. Then a new round begins with "
-            "phase 1.");
+  page.beside(screen_view(data_dir, ComposeState::Phase4, 250),
+              {"Your ship has become the dock, and the shuttle climbs out of it to the sixth row. From there it "
+               "sinks one row every two and a quarter seconds.",
+               "Steer it with the joystick, one column at a time, and hold FIRE to fire its thruster: the flame "
+               "shows below it and it rises one row every one and a half seconds.",
+               "The dock slides along the bottom row, left to right and round again."});
+  page.para(
+      "Set the shuttle down on the bottom row right on top of the dock. The panel counts down from 999 "
+      "while you try; whatever is left when you dock is added to your score. Land beside the dock, or let "
+      "the count run out, and you miss: no bonus, but no ship lost either. Then a new round begins with "
+      "phase 1.");
   return page.finish();
 }
 
@@ -287,7 +292,9 @@ QImage scoring_page() {
   const double top = page.y();
   const char* good = "good";
   for (int i = 0; i < 4; ++i) {
-    const ElementId letter = good[i] == 'g' ? im_panel_letter_g : good[i] == 'o' ? im_panel_letter_o : im_panel_letter_d;
+    const ElementId letter = good[i] == 'g'   ? im_panel_letter_g
+                             : good[i] == 'o' ? im_panel_letter_o
+                                              : im_panel_letter_d;
     p.drawImage(QPointF(kMargin + 130 + i * 38, top), tile(letter, QSize(36, 46)));
   }
   page.skip(54);
@@ -309,32 +316,41 @@ QImage scoring_page() {
     page.skip(21);
   }
   page.skip(4);
-  page.para("Press SELECT during the demonstration to step through the levels; the panel shows the one chosen. "
-            "Then press START.");
+  page.para(
+      "Press SELECT during the demonstration to step through the levels; the panel shows the one chosen. "
+      "Then press START.");
   return page.finish();
 }
 
 QImage tips_page(const std::filesystem::path& data_dir) {
   Page page(6, "Tips");
-  page.bullet("Deal with attackers while they are high. Once one is a row or two above you, step out of its "
-                  "column or shoot it at once.");
-  page.bullet("A shot that has reached the row just above your ship hits you on its next step. Move aside in "
-                  "time: it only falls straight down.");
-  page.bullet("Your shot takes a little over half a second to cross the screen, and you cannot fire again "
-                  "until it is gone. Don't waste it on an empty column.");
-  page.bullet("In phase 3, keep firing up the columns where the mothership's parts appear most often: a part "
-                  "that jumps onto your shot is hit as well.");
-  page.bullet("In phase 4 the dock moves one column about every half second, while the shuttle sinks one row "
-                  "in about two and a quarter. Hold the shuttle up with the thruster, line it up over the dock's "
-                  "path and let it fall at the right moment. The sooner you dock, the bigger the bonus.");
+  page.bullet(
+      "Deal with attackers while they are high. Once one is a row or two above you, step out of its "
+      "column or shoot it at once.");
+  page.bullet(
+      "A shot that has reached the row just above your ship hits you on its next step. Move aside in "
+      "time: it only falls straight down.");
+  page.bullet(
+      "Your shot takes a little over half a second to cross the screen, and you cannot fire again "
+      "until it is gone. Don't waste it on an empty column.");
+  page.bullet(
+      "In phase 3, keep firing up the columns where the mothership's parts appear most often: a part "
+      "that jumps onto your shot is hit as well.");
+  page.bullet(
+      "In phase 4 the dock moves one column about every half second, while the shuttle sinks one row "
+      "in about two and a quarter. Hold the shuttle up with the thruster, line it up over the dock's "
+      "path and let it fall at the right moment. The sooner you dock, the bigger the bonus.");
   page.heading("On the computer");
-  page.para("Right-click the console for its menu. F1 shows the about box, F2 this simulator's Readme, F3 what is "
-            "new, F4 this manual, F12 switches between a window and the full screen, and Esc ends the program.");
-  page.para("In a window the console has no frame: drag it by its case to move it. In full screen the menu "
-            "button in the top-left corner opens the game menu.");
+  page.para(
+      "Right-click the console for its menu. F1 shows the about box, F2 this simulator's Readme, F3 what is "
+      "new, F4 this manual, F12 switches between a window and the full screen, and Esc ends the program.");
+  page.para(
+      "In a window the console has no frame: drag it by its case to move it. In full screen the menu "
+      "button in the top-left corner opens the game menu.");
   page.heading("Two consoles");
-  page.para("Skins change the whole look of the console. Two come installed; choose one in the launcher when "
-            "the program starts.");
+  page.para(
+      "Skins change the whole look of the console. Two come installed; choose one in the launcher when "
+      "the program starts.");
   const double top = page.y() + 4;
   QPainter& p = page.painter();
   double x = kMargin + 10;
@@ -354,10 +370,12 @@ QImage tips_page(const std::filesystem::path& data_dir) {
 void write_manual(const std::filesystem::path& data_dir) {
   const std::filesystem::path dir = data_dir / "Graphics" / "Manual";
   std::filesystem::create_directories(dir);
-  const std::function<QImage()> pages[kManualPages] = {
-      [&] { return cover(data_dir); },         [] { return controls_page(); },
-      [&] { return phases_12_page(data_dir); }, [&] { return phases_34_page(data_dir); },
-      [] { return scoring_page(); },            [&] { return tips_page(data_dir); }};
+  const std::function<QImage()> pages[kManualPages] = {[&] { return cover(data_dir); },
+                                                       [] { return controls_page(); },
+                                                       [&] { return phases_12_page(data_dir); },
+                                                       [&] { return phases_34_page(data_dir); },
+                                                       [] { return scoring_page(); },
+                                                       [&] { return tips_page(data_dir); }};
   for (int n = 1; n <= kManualPages; ++n) write_bmp(dir / (std::to_string(n) + ".bmp"), pages[n - 1]());
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QSize>
-
 #include <filesystem>
 
 namespace vx::assets {

@@ -1,7 +1,6 @@
 #include "paint.h"
 
 #include <QFontMetricsF>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -107,8 +106,8 @@ void add_grain(QImage& img, const QPainterPath& area, double amount, std::uint32
     for (int x = 0; x < img.width(); ++x) {
       const int cover = qAlpha(m[x]);
       if (!cover) continue;
-      const std::uint32_t hv = hash(seed * 0x9E3779B9U ^ hash(static_cast<std::uint32_t>(y) * 7919U +
-                                                               static_cast<std::uint32_t>(x / streak)));
+      const std::uint32_t hv = hash(
+          seed * 0x9E3779B9U ^ hash(static_cast<std::uint32_t>(y) * 7919U + static_cast<std::uint32_t>(x / streak)));
       const double n = (static_cast<double>(hv & 0xFFFF) / 65535.0 * 2 - 1) * amount * cover / 255.0;
       const QRgb v = row[x];
       auto ch = [&](int c) { return std::clamp(static_cast<int>(std::lround(c * (1 + n))), 0, qAlpha(v)); };
@@ -136,6 +135,29 @@ QPainterPath text_path_centered(const QString& text, const QFont& font, double c
   return path.translated(center_x - (b.left() + b.width() / 2), 0);
 }
 
+QPainterPath polyline(std::initializer_list<QPointF> pts) {
+  QPainterPath p;
+  for (const QPointF& q : pts) {
+    if (p.elementCount() == 0)
+      p.moveTo(q);
+    else
+      p.lineTo(q);
+  }
+  return p;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> pts) {
+  QPainterPath p = polyline(pts);
+  p.closeSubpath();
+  return p;
+}
+
+QLinearGradient vertical(const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  for (const auto& [at, colour] : stops) g.setColorAt(at, colour);
+  return g;
+}
+
 QPainterPath rounded(const QRectF& r, double radius) {
   QPainterPath path;
   path.addRoundedRect(r, radius, radius);
@@ -153,8 +175,6 @@ QColor alpha(QColor c, double a) {
   return c;
 }
 
-QImage fit_into(const QImage& img, QSize box) {
-  return img.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
+QImage fit_into(const QImage& img, QSize box) { return img.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation); }
 
 }  // namespace vx::assets

@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 namespace vx::assets {
 
@@ -39,6 +41,13 @@ QPainterPath text_path(const QString& text, const QFont& font, QPointF origin, d
 // The same, centred horizontally on `center_x`.
 QPainterPath text_path_centered(const QString& text, const QFont& font, double center_x, double baseline,
                                 double spacing = 0);
+
+// An open polyline and a closed polygon through the points.
+QPainterPath polyline(std::initializer_list<QPointF> pts);
+QPainterPath polygon(std::initializer_list<QPointF> pts);
+
+// A top-to-bottom gradient across `r` with the given stops (0..1, colour).
+QLinearGradient vertical(const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops);
 
 // A rounded rectangle path.
 QPainterPath rounded(const QRectF& r, double radius);

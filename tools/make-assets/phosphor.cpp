@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,8 +31,8 @@ void add_tinted(QImage& dst, const QImage& mask, QColor c, double k) {
       const double a = qAlpha(m[x]) / 255.0 * k;
       if (a <= 0) continue;
       auto ch = [&](int base, int add) { return std::min(255, base + static_cast<int>(std::lround(add * a))); };
-      d[x] = qRgba(ch(qRed(d[x]), c.red()), ch(qGreen(d[x]), c.green()), ch(qBlue(d[x]), c.blue()),
-                   ch(qAlpha(d[x]), 255));
+      d[x] =
+          qRgba(ch(qRed(d[x]), c.red()), ch(qGreen(d[x]), c.green()), ch(qBlue(d[x]), c.blue()), ch(qAlpha(d[x]), 255));
     }
   }
 }
@@ -69,8 +68,8 @@ bool element_filtered(ElementId id, const DisplayStyle& style) {
   if (style.panel_filtered) {
     for (int p = 1; p <= 4; ++p)
       if (id == el_panel_digit_pos(p)) return true;
-    if ((id >= el_panel_number(0) && id <= el_panel_number(9)) || id == im_panel_letter_g ||
-        id == im_panel_letter_o || id == im_panel_letter_d)
+    if ((id >= el_panel_number(0) && id <= el_panel_number(9)) || id == im_panel_letter_g || id == im_panel_letter_o ||
+        id == im_panel_letter_d)
       return true;
   }
   return false;
@@ -118,8 +117,8 @@ QImage screen_picture(bool powered, const ScreenLayout& layout, const DisplaySty
   const QRectF local(0, 0, g.width(), g.height());
   const QPainterPath window = rounded(local, 10);
   const SegmentSets segs = all_segments(layout, [&](ElementId id) { return element_filtered(id, style); });
-  const QRectF band = style.filtered_from_row <= 9 ? band_of_rows(layout, style.filtered_from_row).translated(origin)
-                                                   : QRectF();
+  const QRectF band =
+      style.filtered_from_row <= 9 ? band_of_rows(layout, style.filtered_from_row).translated(origin) : QRectF();
   QRectF panel_band;
   if (style.panel_filtered) {
     const QRect p1 = layout.panel_box(1), p4 = layout.panel_box(4);

@@ -23,10 +23,10 @@ struct DisplayStyle {
   Phosphor main, filtered;
   int filtered_from_row = 10;  // rows from this one up lie under the filter (10: none)
   bool panel_filtered = false;
-  QColor glass;            // the unpowered screen
-  QColor unlit;            // an unpowered segment seen through the glass
-  QColor filter_gel;       // the filter strip as it looks when unpowered
-  int mesh = 6;            // period of the grid mesh in pixels
+  QColor glass;       // the unpowered screen
+  QColor unlit;       // an unpowered segment seen through the glass
+  QColor filter_gel;  // the filter strip as it looks when unpowered
+  int mesh = 6;       // period of the grid mesh in pixels
 };
 
 bool element_filtered(ElementId id, const DisplayStyle& style);

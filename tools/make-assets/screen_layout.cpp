@@ -36,8 +36,8 @@ QRect ScreenLayout::box_of(ElementId id) const {
   if (const auto look = look_of_element(id)) return enemy_box(look->set_col, look->set_row);
   for (int p = 1; p <= 4; ++p)
     if (id == el_panel_digit_pos(p)) return panel_box(p);
-  if ((id >= el_panel_number(0) && id <= el_panel_number(9)) || id == im_panel_letter_g ||
-      id == im_panel_letter_o || id == im_panel_letter_d)
+  if ((id >= el_panel_number(0) && id <= el_panel_number(9)) || id == im_panel_letter_g || id == im_panel_letter_o ||
+      id == im_panel_letter_d)
     return panel_box(1);
   return {};
 }

@@ -10,9 +10,9 @@
 namespace vx::assets {
 
 struct ScreenLayout {
-  QRect glass;          // the screen window: im_background_screen_top and _on
-  QPoint grid;          // top-left corner of the lattice (column 1, top of row 9)
-  int col_pitch = 54;   // columns and rows are this far apart
+  QRect glass;         // the screen window: im_background_screen_top and _on
+  QPoint grid;         // top-left corner of the lattice (column 1, top of row 9)
+  int col_pitch = 54;  // columns and rows are this far apart
   int row_pitch = 42;
   QSize enemy{50, 30};  // an enemy cell of rows 2..8; row 9 is col_pitch wide
   QSize shot{20, 12};   // a shot cell, centred in its column below the enemy cell

@@ -2,13 +2,13 @@
 
 #include <QPainterPathStroker>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <span>
 
 #include "looks.h"
+#include "paint.h"
 
 namespace vx::assets {
 namespace {
@@ -21,20 +21,6 @@ constexpr QSizeF kMotherDesign{54, 30};
 constexpr QSizeF kShotDesign{20, 12};
 constexpr QSizeF kDigitDesign{28, 40};
 
-QPainterPath poly(std::initializer_list<QPointF> pts) {
-  QPainterPath p;
-  bool first = true;
-  for (const QPointF& q : pts) {
-    if (first)
-      p.moveTo(q);
-    else
-      p.lineTo(q);
-    first = false;
-  }
-  p.closeSubpath();
-  return p;
-}
-
 QPainterPath ellipse(QPointF c, double rx, double ry) {
   QPainterPath p;
   p.addEllipse(c, rx, ry);
@@ -43,15 +29,7 @@ QPainterPath ellipse(QPointF c, double rx, double ry) {
 
 // A polyline drawn as a stroke of the given width with round ends.
 QPainterPath stroke(std::initializer_list<QPointF> pts, double width) {
-  QPainterPath line;
-  bool first = true;
-  for (const QPointF& q : pts) {
-    if (first)
-      line.moveTo(q);
-    else
-      line.lineTo(q);
-    first = false;
-  }
+  const QPainterPath line = polyline(pts);
   QPainterPathStroker s;
   s.setWidth(width);
   s.setCapStyle(Qt::RoundCap);
@@ -89,7 +67,7 @@ QPainterPath pod() {
   p.cubicTo(20, 9, 21.4, 4.6, 25, 2.5);
   p.closeSubpath();
   p = p.subtracted(ellipse({25, 11.5}, 1.9, 3.0));
-  return p.subtracted(poly({{20, 19.6}, {30, 19.6}, {30, 20.9}, {20, 20.9}}));
+  return p.subtracted(polygon({{20, 19.6}, {30, 19.6}, {30, 20.9}, {20, 20.9}}));
 }
 
 enum class WingStyle { Claws, Delta, Ring, Fins, Spikes, BurstA, BurstB };
@@ -107,8 +85,8 @@ QPainterPath wings(WingStyle style) {
       left.closeSubpath();
       break;
     case WingStyle::Delta:
-      left = poly({{18, 7.5}, {18, 24.5}, {2.5, 27.5}, {4.5, 21.5}});
-      left = left.subtracted(poly({{14.5, 16}, {16, 16}, {16, 22.5}, {11, 23.4}}));
+      left = polygon({{18, 7.5}, {18, 24.5}, {2.5, 27.5}, {4.5, 21.5}});
+      left = left.subtracted(polygon({{14.5, 16}, {16, 16}, {16, 22.5}, {11, 23.4}}));
       break;
     case WingStyle::Ring: {
       const QRectF outer(7, 1.5, 36, 27), inner(11.5, 5.5, 27, 19);
@@ -125,14 +103,14 @@ QPainterPath wings(WingStyle style) {
       break;
     }
     case WingStyle::Fins:
-      left = poly({{18, 5.5}, {7.5, 2}, {4.5, 6.5}, {18, 11}});
-      left = left.united(poly({{18, 14.5}, {3, 18.5}, {6, 24.5}, {18, 20.5}}));
-      left = left.united(poly({{16.5, 23}, {11.5, 28}, {16.5, 28}}));
+      left = polygon({{18, 5.5}, {7.5, 2}, {4.5, 6.5}, {18, 11}});
+      left = left.united(polygon({{18, 14.5}, {3, 18.5}, {6, 24.5}, {18, 20.5}}));
+      left = left.united(polygon({{16.5, 23}, {11.5, 28}, {16.5, 28}}));
       break;
     case WingStyle::Spikes:
-      left = poly({{18, 6.5}, {3.5, 3}, {18, 11.5}});
-      left = left.united(poly({{18, 13}, {1.5, 15.5}, {18, 18}}));
-      left = left.united(poly({{18, 19.5}, {3.5, 28}, {18, 24.5}}));
+      left = polygon({{18, 6.5}, {3.5, 3}, {18, 11.5}});
+      left = left.united(polygon({{18, 13}, {1.5, 15.5}, {18, 18}}));
+      left = left.united(polygon({{18, 19.5}, {3.5, 28}, {18, 24.5}}));
       break;
     case WingStyle::BurstA:
     case WingStyle::BurstB:
@@ -146,8 +124,8 @@ QPainterPath wings(WingStyle style) {
 QPainterPath fuselage() { return QTransform::fromTranslate(0, 6.5).map(pod()); }
 
 QPainterPath fighter() {
-  QPainterPath left = poly({{18.2, 18.5}, {18.2, 31}, {9, 34}, {8.5, 29.5}});
-  left = left.united(poly({{8.5, 22}, {10.5, 22}, {10.5, 28.5}, {8.5, 29.2}}));
+  QPainterPath left = polygon({{18.2, 18.5}, {18.2, 31}, {9, 34}, {8.5, 29.5}});
+  left = left.united(polygon({{8.5, 22}, {10.5, 22}, {10.5, 28.5}, {8.5, 29.2}}));
   return fuselage().united(mirrored(left, 25));
 }
 
@@ -164,7 +142,7 @@ QPainterPath dock() {
   p.lineTo(4.4, 40.6);
   p.quadTo(2, 40.6, 2, 38.2);
   p.closeSubpath();
-  return p.subtracted(poly({{14, 37.4}, {36, 37.4}, {36, 38.8}, {14, 38.8}}));
+  return p.subtracted(polygon({{14, 37.4}, {36, 37.4}, {36, 38.8}, {14, 38.8}}));
 }
 
 // Debris flying out from the ship's square, avoiding the fuselage.
@@ -173,9 +151,9 @@ QPainterPath burst(WingStyle style) {
   struct Ray {
     double angle, from, to, half_width;
   };
-  static constexpr Ray a[] = {{-62, 10.5, 19, 2.0},  {-118, 10.5, 19, 2.0}, {-22, 8.5, 19.5, 2.2},
+  static constexpr Ray a[] = {{-62, 10.5, 19, 2.0},   {-118, 10.5, 19, 2.0}, {-22, 8.5, 19.5, 2.2},
                               {-158, 8.5, 19.5, 2.2}, {22, 9, 16.5, 1.9},    {158, 9, 16.5, 1.9}};
-  static constexpr Ray b[] = {{-78, 13.5, 20, 1.8},  {-102, 13.5, 20, 1.8}, {-40, 9.5, 18.5, 2.1},
+  static constexpr Ray b[] = {{-78, 13.5, 20, 1.8},   {-102, 13.5, 20, 1.8}, {-40, 9.5, 18.5, 2.1},
                               {-140, 9.5, 18.5, 2.1}, {0, 9, 19.5, 2.0},     {180, 9, 19.5, 2.0},
                               {40, 9.5, 15.5, 1.8},   {140, 9.5, 15.5, 1.8}};
   QPainterPath p;
@@ -184,7 +162,7 @@ QPainterPath burst(WingStyle style) {
     const double t = r.angle * M_PI / 180, nx = -std::sin(t), ny = std::cos(t);
     const QPointF base = c + QPointF(std::cos(t), std::sin(t)) * r.from;
     const QPointF tip = c + QPointF(std::cos(t), std::sin(t)) * r.to;
-    p = p.united(poly({base + QPointF(nx, ny) * r.half_width, tip, base - QPointF(nx, ny) * r.half_width}));
+    p = p.united(polygon({base + QPointF(nx, ny) * r.half_width, tip, base - QPointF(nx, ny) * r.half_width}));
   }
   return p.subtracted(fuselage());
 }
@@ -222,33 +200,34 @@ QPainterPath saucer() {
 // Row 9: the mothership. Columns 2 to 4 join into one hull; 1 and 5 are escorts.
 QPainterPath mothership_part(int col) {
   auto hull_windows = [](QPainterPath hull, double from, double to) {
-    for (double x = from; x <= to; x += 7) hull = hull.subtracted(poly({{x, 16.3}, {x + 3.4, 16.3}, {x + 3.4, 19.3}, {x, 19.3}}));
+    for (double x = from; x <= to; x += 7)
+      hull = hull.subtracted(polygon({{x, 16.3}, {x + 3.4, 16.3}, {x + 3.4, 19.3}, {x, 19.3}}));
     return hull;
   };
   if (col == 3) {
-    QPainterPath hull = hull_windows(poly({{0, 11.5}, {54, 11.5}, {54, 24}, {0, 24}}), 4.5, 48);
+    QPainterPath hull = hull_windows(polygon({{0, 11.5}, {54, 11.5}, {54, 24}, {0, 24}}), 4.5, 48);
     QPainterPath dome;
     dome.moveTo(12, 9.6);
     dome.cubicTo(12, -1.5, 42, -1.5, 42, 9.6);
     dome.closeSubpath();
     dome = dome.subtracted(ellipse({27, 6.2}, 6, 1.8));
-    return hull.united(dome).united(poly({{16, 26}, {38, 26}, {33, 29.6}, {21, 29.6}}));
+    return hull.united(dome).united(polygon({{16, 26}, {38, 26}, {33, 29.2}, {21, 29.2}}));
   }
   if (col == 2 || col == 4) {
-    QPainterPath hull = hull_windows(poly({{54, 11.5}, {12, 11.5}, {2, 17.75}, {12, 24}, {54, 24}}), 17, 48);
+    QPainterPath hull = hull_windows(polygon({{54, 11.5}, {12, 11.5}, {2, 17.75}, {12, 24}, {54, 24}}), 17, 48);
     QPainterPath turret;
     turret.moveTo(28, 9.6);
     turret.cubicTo(28, 3.5, 42, 3.5, 42, 9.6);
     turret.closeSubpath();
-    turret = turret.united(poly({{33.6, 0.5}, {36.4, 0.5}, {36.4, 5.5}, {33.6, 5.5}}));
-    QPainterPath part = hull.united(turret).united(poly({{34, 26}, {52, 26}, {48, 29.6}, {39, 29.6}}));
+    turret = turret.united(polygon({{33.6, 1}, {36.4, 1}, {36.4, 5.5}, {33.6, 5.5}}));
+    QPainterPath part = hull.united(turret).united(polygon({{34, 26}, {52, 26}, {48, 29.2}, {39, 29.2}}));
     if (col == 4) part = QTransform(-1, 0, 0, 1, 54, 0).map(part);
     return part;
   }
-  QPainterPath pod = poly({{10, 18}, {17, 10.5}, {37, 10.5}, {44, 18}, {37, 25.5}, {17, 25.5}});
+  QPainterPath pod = polygon({{10, 18}, {17, 10.5}, {37, 10.5}, {44, 18}, {37, 25.5}, {17, 25.5}});
   pod = pod.subtracted(ellipse({27, 18}, 3, 3));
-  pod = pod.united(poly({{24.5, 9.5}, {29.5, 9.5}, {27, 4}}));
-  return pod.united(poly({{24.5, 26.5}, {29.5, 26.5}, {27, 29.5}}));
+  pod = pod.united(polygon({{24.5, 9.5}, {29.5, 9.5}, {27, 4}}));
+  return pod.united(polygon({{24.5, 26.5}, {29.5, 26.5}, {27, 29.5}}));
 }
 
 // ---- Shots and the panel ---------------------------------------------------------
@@ -267,12 +246,20 @@ QPainterPath seven_segment(int mask) {
   const double t = 4.2, g = 0.9;  // bar thickness, gap at the joints
   const double x0 = 5.5, x1 = 22.5, y0 = 4, ym = 20, y1 = 36;
   auto hbar = [&](double xa, double xb, double y) {
-    return poly({{xa + g, y}, {xa + g + t / 2, y - t / 2}, {xb - g - t / 2, y - t / 2}, {xb - g, y},
-                 {xb - g - t / 2, y + t / 2}, {xa + g + t / 2, y + t / 2}});
+    return polygon({{xa + g, y},
+                    {xa + g + t / 2, y - t / 2},
+                    {xb - g - t / 2, y - t / 2},
+                    {xb - g, y},
+                    {xb - g - t / 2, y + t / 2},
+                    {xa + g + t / 2, y + t / 2}});
   };
   auto vbar = [&](double x, double ya, double yb) {
-    return poly({{x, ya + g}, {x + t / 2, ya + g + t / 2}, {x + t / 2, yb - g - t / 2}, {x, yb - g},
-                 {x - t / 2, yb - g - t / 2}, {x - t / 2, ya + g + t / 2}});
+    return polygon({{x, ya + g},
+                    {x + t / 2, ya + g + t / 2},
+                    {x + t / 2, yb - g - t / 2},
+                    {x, yb - g},
+                    {x - t / 2, yb - g - t / 2},
+                    {x - t / 2, ya + g + t / 2}});
   };
   const QPainterPath seg[7] = {hbar(x0, x1, y0), vbar(x1, y0, ym), vbar(x1, ym, y1), hbar(x0, x1, y1),
                                vbar(x0, ym, y1), vbar(x0, y0, ym), hbar(x0, x1, ym)};

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QPainterPath>
-
 #include <functional>
 
 #include "display/elements.h"

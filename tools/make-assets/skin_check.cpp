@@ -1,7 +1,6 @@
 #include "skin_check.h"
 
 #include <QSize>
-
 #include <array>
 #include <optional>
 #include <set>
@@ -107,10 +106,9 @@ class Checker {
       for (std::size_t j = i + 1; j < cells.size(); ++j) {
         const ElementId a = cells[i], b = cells[j];
         bool shared_square = false;
-        for (int c = 1; c <= 5; ++c) shared_square |= (a == el_enemy(c, 1) && b == el_ship(c)) ||
-                                                      (b == el_enemy(c, 1) && a == el_ship(c));
-        if (!shared_square && box(a).intersects(box(b)))
-          fault(b, "overlaps " + std::string(element_name(a)));
+        for (int c = 1; c <= 5; ++c)
+          shared_square |= (a == el_enemy(c, 1) && b == el_ship(c)) || (b == el_enemy(c, 1) && a == el_ship(c));
+        if (!shared_square && box(a).intersects(box(b))) fault(b, "overlaps " + std::string(element_name(a)));
       }
     auto ordered = [&](ElementId left, ElementId right) {
       if (box(right).left() <= box(left).left()) fault(right, "is not right of " + std::string(element_name(left)));

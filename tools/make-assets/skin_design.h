@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-
 #include <string>
 #include <vector>
 
@@ -36,18 +35,18 @@ using CasePainter = void (*)(QPainter&, const SkinDesign&, const ControlState&);
 using PicturePainter = QImage (*)(const SkinDesign&);
 
 struct SkinDesign {
-  int number = 1;            // the skin's number: folder Graphics\SkinN\, section SkinN
-  std::string name;          // shown in the launcher's list
-  QSize size;                // GameWidth x GameHeight
-  QColor key;                // TranspColor: everything outside the case
+  int number = 1;    // the skin's number: folder Graphics\SkinN\, section SkinN
+  std::string name;  // shown in the launcher's list
+  QSize size;        // GameWidth x GameHeight
+  QColor key;        // TranspColor: everything outside the case
   ScreenLayout screen;
   DisplayStyle display;
   Controls controls;
-  CasePainter paint_case;    // the whole console area; the outline's outside stays `key`
-  PicturePainter backdrop;   // the full-screen backdrop (written as JPEG)
-  PicturePainter logo;       // the full-screen logo (PNG with alpha)
-  int logo_position = 1;     // 0 top-left .. 3 bottom-right
-  QColor bg_color;           // full-screen colour around the backdrop
+  CasePainter paint_case;   // the whole console area; the outline's outside stays `key`
+  PicturePainter backdrop;  // the full-screen backdrop (written as JPEG)
+  PicturePainter logo;      // the full-screen logo (PNG with alpha)
+  int logo_position = 1;    // 0 top-left .. 3 bottom-right
+  QColor bg_color;          // full-screen colour around the backdrop
 };
 
 const std::vector<SkinDesign>& skin_designs();

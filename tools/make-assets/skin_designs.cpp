@@ -80,7 +80,7 @@ SkinDesign starliner() {
   d.backdrop = backdrop_starliner;
   d.logo = logo_starliner;
   d.logo_position = 0;
-  d.bg_color = QColor(34, 20, 12);
+  d.bg_color = QColor(20, 12, 7);
   return d;
 }
 

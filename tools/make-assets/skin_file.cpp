@@ -1,55 +1,20 @@
 #include "skin_file.h"
 
-#include <SimpleIni.h>  // built with SI_NO_CONVERSION: only narrow characters
-
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 
+#include "platform/data_folder.h"
+#include "platform/ini_file.h"
+
 namespace vx::assets {
-namespace {
-
-std::string trim(std::string s) {
-  const auto not_space = [](unsigned char c) { return !std::isspace(c); };
-  s.erase(s.begin(), std::find_if(s.begin(), s.end(), not_space));
-  s.erase(std::find_if(s.rbegin(), s.rend(), not_space).base(), s.end());
-  return s;
-}
-
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-// An integer in the toolkit's syntax: decimal, or hexadecimal after "$".
-std::optional<long long> parse_int(const std::string& raw) {
-  const std::string s = trim(raw);
-  if (s.empty()) return std::nullopt;
-  long long v = 0;
-  const bool hex = s[0] == '$';
-  const char* first = s.data() + (hex ? 1 : 0);
-  const char* last = s.data() + s.size();
-  bool negative = false;
-  if (!hex && *first == '-') {
-    negative = true;
-    ++first;
-  } else if (!hex && *first == '+') {
-    ++first;
-  }
-  if (first == last) return std::nullopt;
-  const auto [end, ec] = std::from_chars(first, last, v, hex ? 16 : 10);
-  if (ec != std::errc() || end != last) return std::nullopt;
-  return negative ? -v : v;
-}
-
-}  // namespace
 
 std::optional<QColor> parse_colour(const std::string& text) {
-  const auto v = parse_int(text);
-  if (!v || *v < 0 || *v > 0xFFFFFFFFLL) return std::nullopt;
-  const auto bgr = static_cast<unsigned long long>(*v);
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+  const auto v = parse_ini_int(text);
+  if (!v || *v < 0) return std::nullopt;
+  const auto bgr = static_cast<unsigned>(*v);
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 std::string colour_text(QColor c) {
@@ -59,33 +24,19 @@ std::string colour_text(QColor c) {
 }
 
 bool names_file(const std::string& value) {
-  const std::string v = lower(trim(value));
+  const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+  const auto first = std::find_if_not(value.begin(), value.end(), blank);
+  const auto last = std::find_if_not(value.rbegin(), value.rend(), blank).base();
+  std::string v = first < last ? std::string(first, last) : std::string();
+  for (char& c : v) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return !v.empty() && v != "nil";
 }
 
 std::optional<std::filesystem::path> find_in_folder(const std::filesystem::path& folder, const std::string& name) {
-  std::string rel = trim(name);
-  std::replace(rel.begin(), rel.end(), '\\', '/');
-  std::filesystem::path at = folder;
   std::error_code ec;
-  for (const auto& part : std::filesystem::path(rel)) {
-    if (part.empty() || part == "/") continue;
-    std::filesystem::path next = at / part;
-    if (!std::filesystem::exists(next, ec)) {
-      bool found = false;
-      for (const auto& entry : std::filesystem::directory_iterator(at, ec)) {
-        if (lower(entry.path().filename().string()) == lower(part.string())) {
-          next = entry.path();
-          found = true;
-          break;
-        }
-      }
-      if (!found) return std::nullopt;
-    }
-    at = next;
-  }
-  if (!std::filesystem::is_regular_file(at, ec)) return std::nullopt;
-  return at;
+  const std::filesystem::path found = resolve_path(name, folder);
+  if (!std::filesystem::is_regular_file(found, ec)) return std::nullopt;
+  return found;
 }
 
 std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, const std::string& description,
@@ -95,27 +46,26 @@ std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, cons
     error = "description file " + description + " not found";
     return std::nullopt;
   }
-  CSimpleIniA ini;  // case-insensitive names
-  if (ini.LoadFile(ini_path->c_str()) < 0) {
+  IniFile ini;  // names are not case-sensitive
+  if (!ini.load(*ini_path)) {
     error = "cannot read " + ini_path->string();
     return std::nullopt;
   }
   SkinFile skin;
   skin.folder = folder;
   auto text = [&](const char* section, const char* key, std::string& into) {
-    const char* v = ini.GetValue(section, key, nullptr);
-    if (v)
-      into = v;
+    if (ini.has_key(section, key))
+      into = ini.read_text(section, key, "");
     else
       skin.faults.push_back(std::string("[") + section + "] " + key + " missing");
   };
   auto number = [&](const char* section, const char* key, int& into) {
-    const char* v = ini.GetValue(section, key, nullptr);
-    const auto n = v ? parse_int(v) : std::nullopt;
+    const bool present = ini.has_key(section, key);
+    const auto n = present ? parse_ini_int(ini.read_text(section, key, "")) : std::nullopt;
     if (n)
-      into = static_cast<int>(*n);
+      into = *n;
     else
-      skin.faults.push_back(std::string("[") + section + "] " + key + (v ? " is not a number" : " missing"));
+      skin.faults.push_back(std::string("[") + section + "] " + key + (present ? " is not a number" : " missing"));
   };
   number("Common", "GameWidth", skin.game_width);
   number("Common", "GameHeight", skin.game_height);
@@ -131,22 +81,21 @@ std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, cons
   for (int n = 1; n <= kSkinElementCount; ++n) {
     SkinImageKeys& img = skin.images[n - 1];
     const std::string section = "Image" + std::to_string(n);
-    img.section_present = ini.GetSection(section.c_str()) != nullptr;
-    const char* file = ini.GetValue(section.c_str(), "Filename", nullptr);
-    if (file)
-      img.filename = file;
+    if (ini.has_key(section, "Filename"))
+      img.filename = ini.read_text(section, "Filename", "");
     else
       img.missing.push_back("Filename");
     int v[4] = {0, 0, 0, 0};
     const char* keys[4] = {"Left", "Top", "Width", "Height"};
     for (int k = 0; k < 4; ++k) {
-      const char* raw = ini.GetValue(section.c_str(), keys[k], nullptr);
-      const auto parsed = raw ? parse_int(raw) : std::nullopt;
+      const auto parsed =
+          ini.has_key(section, keys[k]) ? parse_ini_int(ini.read_text(section, keys[k], "")) : std::nullopt;
       if (parsed)
-        v[k] = static_cast<int>(*parsed);
+        v[k] = *parsed;
       else
         img.missing.push_back(keys[k]);
     }
+    img.section_present = img.missing.size() < 5;
     img.box = QRect(v[0], v[1], v[2], v[3]);
   }
   return skin;

@@ -1,12 +1,12 @@
-// Reading a skin folder the way the program does: the description file (INI,
-// names not case-sensitive), Windows-style file names resolved inside the folder
-// (also when their case differs), colours in the "$00BBGGRR" or decimal syntax.
-// Used by --check, --compose and the tests.
+// Reading a skin folder the way the program does, with its INI reader and path
+// lookup: the description file (names not case-sensitive), Windows-style file
+// names resolved inside the folder (also when their case differs), colours in the
+// "$00BBGGRR" or decimal syntax, and which keys are missing. Used by --check,
+// --compose and the tests.
 #pragma once
 
 #include <QColor>
 #include <QRect>
-
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -18,10 +18,10 @@
 namespace vx::assets {
 
 struct SkinImageKeys {
-  std::string filename;               // as written; empty or "nil" names no file
-  QRect box;                          // Left, Top, Width, Height
-  std::vector<std::string> missing;   // keys that are absent or not numbers
-  bool section_present = false;
+  std::string filename;              // as written; empty or "nil" names no file
+  QRect box;                         // Left, Top, Width, Height
+  std::vector<std::string> missing;  // keys that are absent or not numbers
+  bool section_present = false;      // at least one of its keys is there
 };
 
 struct SkinFile {

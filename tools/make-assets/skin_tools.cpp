@@ -1,7 +1,6 @@
 #include "skin_tools.h"
 
 #include <QGuiApplication>
-
 #include <iostream>
 #include <memory>
 #include <string>

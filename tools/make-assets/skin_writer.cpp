@@ -7,6 +7,7 @@
 #include "image_io.h"
 #include "manual_pages.h"
 #include "paint.h"
+#include "platform/data_folder.h"
 #include "segments.h"
 #include "skin_file.h"
 
@@ -17,21 +18,6 @@ constexpr const char* kSkinFile = "Skin.ini";
 constexpr const char* kPreviewFile = "SkinPreview.png";
 constexpr const char* kBackdropFile = "Backdrop.jpg";
 constexpr const char* kLogoFile = "Logo.png";
-
-std::filesystem::path folder_of(const std::filesystem::path& data_dir, const std::string& windows_path) {
-  std::filesystem::path p = data_dir;
-  std::string part;
-  for (char ch : windows_path) {
-    if (ch == '\\') {
-      if (!part.empty()) p /= part;
-      part.clear();
-    } else {
-      part += ch;
-    }
-  }
-  if (!part.empty()) p /= part;
-  return p;
-}
 
 // INI text as made on Windows: CRLF line ends.
 class IniText {
@@ -161,7 +147,7 @@ QImage case_frame(const SkinDesign& d, const ControlState& state) {
 }
 
 void write_skin(const std::filesystem::path& data_dir, const SkinDesign& d) {
-  const std::filesystem::path dir = folder_of(data_dir, skin_path(d));
+  const std::filesystem::path dir = resolve_path(skin_path(d), data_dir);
   std::filesystem::create_directories(dir);
   const std::vector<ElementPicture> pics = element_pictures(d);
 
@@ -184,8 +170,7 @@ void write_skin(const std::filesystem::path& data_dir, const SkinDesign& d) {
   for (ElementId id = 0; id < kSkinElementCount; ++id) {
     const std::string name(element_name(id));
     const QRect box = element_box(d, id);
-    if (pics[id].image.size() != box.size())
-      throw std::logic_error(name + ": picture and box differ in size");
+    if (pics[id].image.size() != box.size()) throw std::logic_error(name + ": picture and box differ in size");
     write_png(dir / (name + ".png"), pics[id].image, pics[id].with_alpha);
     ini.section("Image" + std::to_string(id + 1));
     ini.comment(name);
@@ -205,7 +190,7 @@ void write_skin(const std::filesystem::path& data_dir, const SkinDesign& d) {
 
 QImage installed_console(const std::filesystem::path& data_dir, const SkinDesign& d, ComposeState state) {
   std::string error;
-  const auto skin = read_skin_file(folder_of(data_dir, skin_path(d)), kSkinFile, error);
+  const auto skin = read_skin_file(resolve_path(skin_path(d), data_dir), kSkinFile, error);
   if (!skin) throw std::runtime_error(error);
   std::vector<std::string> problems;
   const QImage frame = compose_window(*skin, state, &problems);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <filesystem>
 
 #include "compose.h"

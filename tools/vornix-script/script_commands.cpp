@@ -3,6 +3,8 @@
 #include <charconv>
 #include <ostream>
 
+#include "game/actions.h"
+
 namespace vx {
 namespace {
 
@@ -72,31 +74,14 @@ void ScriptCommands::run_line(std::string_view line, int line_no) {
 
   if (cmd == "press" || cmd == "release") {
     need(w, 2, line_no);
-    using Op = void (Console::*)();
-    struct Act {
-      std::string_view name;
-      Op down, up;
-    };
-    static const Act acts[] = {  // in the order of the actions 1..6
-        {"power", &Console::inp_power_down, nullptr},
-        {"select", &Console::inp_select_down, &Console::inp_select_up},
-        {"start", &Console::inp_start_down, &Console::inp_start_up},
-        {"left", &Console::inp_left_down, &Console::inp_left_up},
-        {"right", &Console::inp_right_down, &Console::inp_right_up},
-        {"fire", &Console::inp_fire_down, &Console::inp_fire_up},
-    };
-    for (std::size_t i = 0; i < std::size(acts); ++i) {
-      const Act& a = acts[i];
-      if (a.name != w[1]) continue;
-      const Op op = cmd == "press" ? a.down : a.up;
-      if (!op) throw ScriptError(line_no, "power has no release");
-      if (hooks_.act)
-        hooks_.act(static_cast<Action>(ActPower + i), cmd == "press");
-      else
-        (k.*op)();
-      return;
-    }
-    throw ScriptError(line_no, "unknown action '" + std::string(w[1]) + "'");
+    const auto action = action_by_name(w[1]);
+    if (!action) throw ScriptError(line_no, "unknown action '" + std::string(w[1]) + "'");
+    if (cmd == "release" && !kActionOps[*action].up) throw ScriptError(line_no, "power has no release");
+    if (hooks_.act)
+      hooks_.act(*action, cmd == "press");
+    else
+      run_action(k, *action, cmd == "press");
+    return;
   }
   if (cmd == "wait") {
     need(w, 2, line_no);

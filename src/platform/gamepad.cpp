@@ -1,0 +1,173 @@
+#include "platform/gamepad.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <string_view>
+
+namespace vx {
+namespace {
+
+struct PadBinding {
+  SDL_GameControllerButton button;
+  PadAction action;
+  std::string_view label;  // as the key form names it
+};
+// Which pad button does what. The left stick's horizontal lean adds left and right.
+constexpr PadBinding kBindings[] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadAction::Left, "d-pad"},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadAction::Right, "d-pad"},
+    {SDL_CONTROLLER_BUTTON_A, PadAction::Fire, "A"},
+    {SDL_CONTROLLER_BUTTON_B, PadAction::Fire, "B"},
+    {SDL_CONTROLLER_BUTTON_START, PadAction::Start, "Start"},
+    {SDL_CONTROLLER_BUTTON_BACK, PadAction::Select, "Back"},
+    {SDL_CONTROLLER_BUTTON_GUIDE, PadAction::Power, "Guide"},
+};
+
+constexpr bool repeats(int action) {
+  return action == static_cast<int>(PadAction::Left) || action == static_cast<int>(PadAction::Right);
+}
+
+}  // namespace
+
+std::string pad_controls_text() {
+  // One phrase per action in the order the key form lists the keys.
+  struct Phrase {
+    PadAction action;
+    const char* what;
+  };
+  static constexpr Phrase kPhrases[] = {{PadAction::Left, "left/right"},
+                                        {PadAction::Fire, "fire"},
+                                        {PadAction::Start, "start"},
+                                        {PadAction::Select, "select"},
+                                        {PadAction::Power, "power"}};
+  std::string text;
+  for (const Phrase& p : kPhrases) {
+    std::string controls;
+    for (const PadBinding& b : kBindings)
+      if (b.action == p.action && controls.find(b.label) == std::string::npos)
+        controls += (controls.empty() ? "" : " or ") + std::string(b.label);
+    if (p.action == PadAction::Left) controls += " or left stick";
+    text += (text.empty() ? "" : ", ") + controls + " " + p.what;
+  }
+  return text;
+}
+
+Gamepads::Gamepads(PadRepeat repeat, StickZone zone) : repeat_(repeat), zone_(zone) {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
+  ready_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+  if (!ready_) std::fprintf(stderr, "vornix-simulator: gamepads cannot be used: %s\n", SDL_GetError());
+}
+
+Gamepads::~Gamepads() {
+  for (auto& [id, pad] : pads_) SDL_GameControllerClose(pad.controller);
+  if (ready_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void Gamepads::open(int device_index) {
+  if (!SDL_IsGameController(device_index)) return;
+  const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device_index);
+  if (id < 0 || pads_.count(id)) return;
+  if (SDL_GameController* c = SDL_GameControllerOpen(device_index)) pads_[id].controller = c;
+}
+
+void Gamepads::close(int instance_id) {
+  const auto it = pads_.find(instance_id);
+  if (it == pads_.end()) return;
+  SDL_GameControllerClose(it->second.controller);
+  pads_.erase(it);
+}
+
+void Gamepads::on_axis(Pad& pad, int value) {
+  const auto lean = [&](PadAction a, bool leaning_that_way, int distance) {
+    const int bit = static_cast<int>(a);
+    if (!leaning_that_way || distance < zone_.release)
+      pad.stick[bit] = false;
+    else if (distance >= zone_.press)
+      pad.stick[bit] = true;
+    // Between release and press the stick keeps what it had.
+  };
+  lean(PadAction::Left, value < 0, -value);
+  lean(PadAction::Right, value > 0, value);
+}
+
+Gamepads::Actions Gamepads::raw() const {
+  Actions a;
+  for (const auto& [id, pad] : pads_) {
+    a |= pad.stick;
+    // Two buttons may share an action (A and B): the action is held while either is.
+    for (const PadBinding& b : kBindings)
+      if (pad.buttons >> b.button & 1u) a.set(static_cast<int>(b.action));
+  }
+  return a;
+}
+
+void Gamepads::settle(std::int64_t now_ms, std::vector<PadEvent>& out) {
+  const Actions raw_now = raw();
+  blocked_ &= raw_now;  // a control let go is free again
+  const Actions want = active_ ? raw_now & ~blocked_ : Actions();
+  // Releases first: a stick flicked from left to right ends left, then starts right.
+  for (const bool pressing : {false, true})
+    for (int a = 0; a < kPadActionCount; ++a) {
+      if (want[a] == held_[a] || want[a] != pressing) continue;
+      held_[a] = want[a];
+      out.push_back({static_cast<PadAction>(a), want[a]});
+      if (want[a]) repeat_due_[a] = now_ms + repeat_.delay_ms;
+    }
+}
+
+std::vector<PadEvent> Gamepads::poll(std::int64_t now_ms) {
+  std::vector<PadEvent> out;
+  if (!ready_) return out;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    switch (e.type) {
+      case SDL_CONTROLLERDEVICEADDED:
+        open(e.cdevice.which);
+        break;
+      case SDL_CONTROLLERDEVICEREMOVED:
+        close(e.cdevice.which);
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        if (const auto it = pads_.find(e.cbutton.which); it != pads_.end() && e.cbutton.button < 32) {
+          const std::uint32_t bit = 1u << e.cbutton.button;
+          it->second.buttons = e.cbutton.state == SDL_PRESSED ? it->second.buttons | bit : it->second.buttons & ~bit;
+        }
+        break;
+      case SDL_CONTROLLERAXISMOTION:
+        if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX)
+          if (const auto it = pads_.find(e.caxis.which); it != pads_.end()) on_axis(it->second, e.caxis.value);
+        break;
+      default:
+        continue;  // audio and joystick events: nothing for us
+    }
+    settle(now_ms, out);
+  }
+  if (!active_) return out;
+  for (int a = 0; a < kPadActionCount; ++a)
+    if (held_[a] && repeats(a) && now_ms >= repeat_due_[a]) {
+      out.push_back({static_cast<PadAction>(a), true});
+      repeat_due_[a] = now_ms + repeat_.interval_ms;
+    }
+  return out;
+}
+
+std::vector<PadEvent> Gamepads::set_active(bool active, std::int64_t now_ms) {
+  std::vector<PadEvent> out;
+  if (active == active_) return out;
+  active_ = active;
+  if (active) blocked_ = raw();
+  settle(now_ms, out);
+  return out;
+}
+
+std::optional<std::int64_t> Gamepads::next_repeat() const {
+  std::optional<std::int64_t> next;
+  if (!active_) return next;
+  for (int a = 0; a < kPadActionCount; ++a)
+    if (held_[a] && repeats(a) && (!next || repeat_due_[a] < *next)) next = repeat_due_[a];
+  return next;
+}
+
+}  // namespace vx

@@ -1,0 +1,96 @@
+// Gamepads over SDL's game controller API (SDL video is never started): every
+// connected pad drives the console's six actions, pads plugged in later are
+// picked up, the left stick has a dead zone, and a held direction repeats the
+// way a held key does.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct _SDL_GameController;
+
+namespace vx {
+
+// The console's six actions as a pad sends them.
+enum class PadAction { Power, Select, Start, Left, Right, Fire };
+inline constexpr int kPadActionCount = 6;
+
+struct PadEvent {
+  PadAction action;
+  bool down;  // false: released
+  bool operator==(const PadEvent&) const = default;
+};
+
+// The left stick's dead zone, in SDL's axis units (-32768..32767): a direction
+// counts once the stick leans past `press`, and ends once it is back inside
+// `release` (the gap keeps a stick resting near the edge from chattering).
+struct StickZone {
+  int press = 13000;
+  int release = 8000;
+};
+
+// A held left or right is sent again after `delay_ms`, then every `interval_ms`.
+struct PadRepeat {
+  int delay_ms = 500;
+  int interval_ms = 33;
+};
+
+// "d-pad or left stick left/right, A or B fire, ..." for the key form.
+std::string pad_controls_text();
+
+class Gamepads {
+ public:
+  // Starts SDL's game controller subsystem; the pads already connected arrive
+  // with the first poll. Without the subsystem (no SDL joystick support) the
+  // object stays idle and says so once on standard error.
+  explicit Gamepads(PadRepeat repeat = {}, StickZone zone = {});
+  ~Gamepads();
+  Gamepads(const Gamepads&) = delete;
+  Gamepads& operator=(const Gamepads&) = delete;
+
+  bool ready() const { return ready_; }
+  int count() const { return static_cast<int>(pads_.size()); }
+
+  // Reads everything SDL has queued (pads added and removed, buttons, sticks) and
+  // returns, in order, the actions that went down or up, then the repeats of a
+  // held direction that are due at `now_ms`. While inactive nothing is returned.
+  std::vector<PadEvent> poll(std::int64_t now_ms);
+  // Inactive: every action held is released at once (the returned events).
+  // Active again: a control still held from before counts once it is let go and
+  // pressed anew, as a key held while a window comes forward does.
+  std::vector<PadEvent> set_active(bool active, std::int64_t now_ms);
+  bool active() const { return active_; }
+  // When the next repeat of a held direction falls due; none when none is held.
+  std::optional<std::int64_t> next_repeat() const;
+
+ private:
+  using Actions = std::bitset<kPadActionCount>;
+  struct Pad {
+    _SDL_GameController* controller = nullptr;
+    std::uint32_t buttons = 0;  // bit n: SDL button n is down
+    Actions stick;              // left or right held through the left stick
+  };
+
+  void open(int device_index);
+  void close(int instance_id);
+  void on_axis(Pad& pad, int value);
+  // Compares what should be held with what the console was told and appends the
+  // differences: releases, then presses, each in action order.
+  void settle(std::int64_t now_ms, std::vector<PadEvent>& out);
+  Actions raw() const;
+
+  PadRepeat repeat_;
+  StickZone zone_;
+  bool ready_ = false;
+  bool active_ = true;
+  std::map<int, Pad> pads_;  // by SDL instance id
+  Actions held_;             // what the console was told is down
+  Actions blocked_;          // held since before the last activation
+  std::int64_t repeat_due_[kPadActionCount]{};
+};
+
+}  // namespace vx

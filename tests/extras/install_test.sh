@@ -1,0 +1,58 @@
+#!/bin/sh
+# An installation into a temporary prefix, as a player's machine gets it: the
+# files land where the desktop looks for them, the desktop entry and the
+# AppStream metainfo validate, and the installed program runs from anywhere:
+# --version, the demonstration headless (the launcher skipped by the stored
+# choices), and a portable copy keeping its settings beside its data.
+# usage: install_test.sh CMAKE BUILD_DIR
+set -eu
+cmake=$1
+build=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "install test: $*" >&2; exit 1; }
+
+"$cmake" --install "$build" --prefix "$tmp/prefix" >/dev/null
+share=$tmp/prefix/share
+id=org.brimlock.VornixSimulator
+for f in bin/vornix-simulator share/vornix-simulator/Config.ini share/vornix-simulator/Readme.txt \
+         share/vornix-simulator/Whatsnew.txt share/vornix-simulator/Sound/Fire.wav \
+         share/vornix-simulator/Graphics/Skin1/Skin.ini share/applications/$id.desktop \
+         share/metainfo/$id.metainfo.xml share/icons/hicolor/48x48/apps/$id.png \
+         share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+  [ -s "$tmp/prefix/$f" ] || fail "$f is not installed"
+done
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null || fail "the metainfo does not validate"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$share/applications/$id.desktop" || fail "the desktop entry does not validate"
+fi
+
+# From another folder, found on the PATH.
+mkdir "$tmp/elsewhere"
+cd "$tmp/elsewhere"
+PATH="$tmp/prefix/bin:$PATH" vornix-simulator --version | grep -q '^vornix-simulator [0-9]' || fail "--version"
+
+# The demonstration, headless: the stored choices skip the launcher, a script
+# switches the console on, and 3.8 s later the window's picture is taken.
+run() {
+  env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$tmp/prefix/bin/vornix-simulator" --no-dialogs --seed 1 "$@"
+}
+choices='[General]\nSkin=1\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n'
+mkdir -p "$tmp/config/Brimlock"
+printf "$choices" > "$tmp/config/Brimlock/Vornix50.conf"
+printf 'press power\nwait 4000\n' > power.vxs
+XDG_CONFIG_HOME=$tmp/config run --script power.vxs --quit-after 3800 --screenshot shot.png > shown.txt \
+  || fail "the demonstration did not run"
+[ -s shot.png ] || fail "no screenshot"
+grep -q '^shown im_background_screen_on$' shown.txt || fail "the screen is not on"
+grep -q '^shown im_enemy_0[1-5]_0[78]$' shown.txt || fail "the demonstration shows no enemy"
+grep -q '^Key1=2' "$tmp/config/Brimlock/Vornix50.conf" || fail "the settings store was not written"
+
+# Portable: portable.ini beside the program keeps the settings beside the data.
+touch "$tmp/prefix/bin/portable.ini"
+printf "$choices" > "$share/vornix-simulator/Vornix50.ini"
+mkdir "$tmp/fresh"
+XDG_CONFIG_HOME=$tmp/fresh run --script power.vxs > /dev/null || fail "the portable copy did not run"
+grep -q '^Key1=2' "$share/vornix-simulator/Vornix50.ini" || fail "the portable store was not written"
+[ ! -e "$tmp/fresh/Brimlock" ] || fail "the portable copy wrote to the user's configuration folder"
+echo "installed, validated, and ran from $tmp/prefix"
