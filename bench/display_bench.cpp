@@ -27,15 +27,8 @@ SkinTable bundled_skins() {
   return read_skin_table(config);
 }
 
-SkinLoadRequest request_for(const SkinRecord& skin, bool fullscreen) {
-  SkinLoadRequest r;
-  r.skin = &skin;
-  r.FullscreenMode = fullscreen;
-  r.screen_width = 1920;
-  r.screen_height = 1080;
-  r.data_folder = kData;
-  return r;
-}
+// A 1920 x 1080 screen.
+SkinLoadRequest request_for(const SkinRecord& skin, bool fullscreen) { return {&skin, fullscreen, 1920, 1080, kData}; }
 
 void BM_SkinLoad(benchmark::State& state, SkinRecord skin, bool fullscreen) {
   for (auto _ : state) {

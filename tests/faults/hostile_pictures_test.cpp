@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "display/console_window.h"
-#include "display/gfxinit.h"
 #include "frontend/manual_loader.h"
 #include "frontend/picture_label.h"
 #include "frontend/splash_form.h"
@@ -25,16 +24,6 @@ namespace {
 const std::string& skin_folder() {
   static const std::string folder = bundled_skin_folders().at(0);
   return folder;
-}
-
-SkinLoadRequest request_for(const SkinRecord& skin, bool fullscreen) {
-  SkinLoadRequest r;
-  r.skin = &skin;
-  r.FullscreenMode = fullscreen;
-  r.screen_width = 1920;
-  r.screen_height = 1080;
-  r.data_folder = installation();
-  return r;
 }
 
 std::vector<std::string> lines_of(const std::string& text) {
@@ -72,11 +61,9 @@ TEST(HostilePictures, AsElementPicturesEachGetsTheRedSquareAndOneLineNamingIt) {
   }
   ASSERT_EQ(targets.size(), hostile.size());
 
-  const SkinRecord skin{skin_folder(), "", "Skin.ini", "SkinPreview.png"};
   SpriteBoard board;
-  ConsoleWindowLook look;
   testing::internal::CaptureStderr();
-  EXPECT_TRUE(gfxinit(request_for(skin, false), board, look));
+  EXPECT_TRUE(load_installed_skin(skin_folder(), false, board));
   const auto said = lines_of(testing::internal::GetCapturedStderr());
   EXPECT_EQ(said.size(), hostile.size());
   for (std::size_t i = 0; i < targets.size(); ++i) {
@@ -95,13 +82,11 @@ TEST(HostilePictures, AsTheBackdropItIsNotShownAndNamed) {
   ASSERT_TRUE(ini.load(installed(skin_folder() + "Skin.ini")));
   const std::string backdrop = ini.read_text("Fullscreen", "BackdropFile", "nil");
   ASSERT_NE(backdrop, "nil");
-  const SkinRecord skin{skin_folder(), "", "Skin.ini", "SkinPreview.png"};
   for (const HostilePicture& hostile : hostile_pictures()) {
     ReplacedFile replaced(installed(skin_folder() + backdrop), hostile.bytes);
     SpriteBoard board;
-    ConsoleWindowLook look;
     testing::internal::CaptureStderr();
-    EXPECT_TRUE(gfxinit(request_for(skin, true), board, look));
+    EXPECT_TRUE(load_installed_skin(skin_folder(), true, board));
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(board[im_backdrop].visible) << hostile.what;
     EXPECT_EQ(said.rfind(skin_folder() + backdrop + ": ", 0), 0u) << hostile.what << ": " << said;

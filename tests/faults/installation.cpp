@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "display/gfxinit.h"
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
 #include "support/temp_dir.h"
@@ -34,6 +35,12 @@ std::vector<std::string> bundled_skin_folders() {
   for (int n = 1; n <= count; ++n)
     folders.push_back(config.read_text("Skin" + std::to_string(n), "Path", ""));
   return folders;
+}
+
+bool load_installed_skin(const std::string& folder, bool fullscreen, SpriteBoard& board) {
+  const SkinRecord skin{folder, "", "Skin.ini", "SkinPreview.png"};
+  ConsoleWindowLook look;
+  return gfxinit({&skin, fullscreen, 1920, 1080, installation()}, board, look);
 }
 
 MissingFile::MissingFile(std::filesystem::path file) : file_(std::move(file)), kept_(file_.string() + ".kept") {

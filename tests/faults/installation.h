@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "display/sprite_board.h"
 #include "support/picture_writers.h"
 
 namespace vx::test {
@@ -17,6 +18,10 @@ const std::filesystem::path& installation();
 std::filesystem::path installed(const std::string& configured);
 // The skins the build's Config.ini lists, in order: their folders as configured.
 std::vector<std::string> bundled_skin_folders();
+
+// Runs the skin loader on the installed skin in `folder` (described by its
+// Skin.ini) onto `board`, for a 1920 x 1080 screen.
+bool load_installed_skin(const std::string& folder, bool fullscreen, SpriteBoard& board);
 
 // Takes a file of the installation away for as long as it lives.
 class MissingFile {

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "display/console_window.h"
-#include "display/gfxinit.h"
 #include "frontend/picture_label.h"
 #include "frontend/manual_loader.h"
 #include "frontend/project_links.h"
@@ -32,19 +31,6 @@ class MissingPictures : public testing::Test {
     set_termination_hook({});
   }
   ~MissingPictures() override { set_error_box({}); }
-
-  // Loads skin `folder` onto a fresh board.
-  bool load(const std::string& folder, bool fullscreen, SpriteBoard& board) {
-    const SkinRecord skin{folder, "", "Skin.ini", "SkinPreview.png"};
-    SkinLoadRequest request;
-    request.skin = &skin;
-    request.FullscreenMode = fullscreen;
-    request.screen_width = 1920;
-    request.screen_height = 1080;
-    request.data_folder = installation();
-    ConsoleWindowLook look;
-    return gfxinit(request, board, look);
-  }
 };
 
 // The element pictures a skin names: file as configured -> the elements showing it.
@@ -67,13 +53,13 @@ TEST_P(EachElementPicture, MissingInTurnGivesTheRedSquareAndNothingElse) {
   const auto files = element_files(folder);
   ASSERT_GE(files.size(), 100u) << folder << " names its pictures";
   SpriteBoard whole;
-  ASSERT_TRUE(load(folder, false, whole));
+  ASSERT_TRUE(load_installed_skin(folder, false, whole));
   for (const auto& [file, shown_by] : files) {
     SCOPED_TRACE(folder + file);
     MissingFile gone(installed(folder + file));
     SpriteBoard board;
     testing::internal::CaptureStderr();
-    const bool loaded = load(folder, false, board);
+    const bool loaded = load_installed_skin(folder, false, board);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a missing picture is not reported";
     ASSERT_TRUE(loaded);
     const std::set<ElementId> affected(shown_by.begin(), shown_by.end());
@@ -102,11 +88,11 @@ TEST_F(MissingPictures, WithoutItsBackdropOrLogoTheFullScreenConsoleShowsNeither
       if (file == "nil" || file.empty()) continue;
       SCOPED_TRACE(folder + file);
       SpriteBoard whole;
-      ASSERT_TRUE(load(folder, true, whole));
+      ASSERT_TRUE(load_installed_skin(folder, true, whole));
       EXPECT_TRUE(whole[element].visible);
       MissingFile gone(installed(folder + file));
       SpriteBoard board;
-      ASSERT_TRUE(load(folder, true, board));
+      ASSERT_TRUE(load_installed_skin(folder, true, board));
       EXPECT_FALSE(board[element].visible);
       EXPECT_FALSE(board[element].picture);
     }
