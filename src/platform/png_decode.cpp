@@ -3,13 +3,41 @@
 #include <png.h>
 
 #include <bit>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "platform/picture_file.h"
 
 namespace vx {
+namespace {
+
+// libpng allocates each chunk at the length the chunk declares before reading it,
+// so a text chunk claiming 2 GB in a 200-byte file would cost 2 GB. Every chunk up
+// to IEND must fit inside the bytes we hold; nothing is allocated before that.
+bool chunks_fit(std::span<const std::uint8_t> bytes, std::string& error) {
+  std::size_t at = 8;  // past the signature
+  while (at + 8 <= bytes.size()) {
+    const std::uint32_t length = (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
+                                 (std::uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+    const std::string type(reinterpret_cast<const char*>(bytes.data() + at + 4), 4);
+    if (length > bytes.size() - at - 8 || bytes.size() - at - 8 - length < 4) {
+      std::string shown;
+      for (const char c : type) shown += (c >= 0x21 && c <= 0x7E) ? c : '?';
+      error = "a damaged PNG picture (chunk " + shown + " of " + std::to_string(length) +
+              " bytes runs past the end of the file)";
+      return false;
+    }
+    if (type == "IEND") return true;
+    at += 12 + std::size_t{length};
+  }
+  return true;  // cut short between chunks: libpng reports it
+}
+
+}  // namespace
 
 NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error) {
+  if (bytes.size() >= 8 && !chunks_fit(bytes, error)) return nullptr;
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;

@@ -64,6 +64,14 @@ std::vector<HostilePicture> hostile_pictures() {
   std::vector<HostilePicture> all;
   all.push_back({"huge.png", "a PNG declaring 60000 x 60000", "60000 x 60000", png_declaring(60000, 60000)});
 
+  // A small PNG with a text chunk before IEND that claims almost 2 GB.
+  Bytes claim = encode_png(solid_picture(2, 2, 0xFF102030));
+  Bytes text;
+  put_be32(text, 0x7A000025u);
+  text.insert(text.end(), {'t', 'E', 'X', 't', 'd', 'a', 't', 'e', 0, '2', '0', '2', '6'});
+  claim.insert(claim.end() - 12, text.begin(), text.end());
+  all.push_back({"claim.png", "a PNG whose text chunk claims 2 GB", "runs past the end", claim});
+
   // A small JPEG whose frame header then claims 65500 x 65500.
   Bytes jpeg = encode_jpeg(solid_picture(16, 16, 0xFF3366CC));
   const std::size_t sof = find_marker(jpeg, 0xC0);
