@@ -170,64 +170,17 @@ void Console::Timer_Phase1_Enemy_Attacking_HitTimer() {
 // After a lost ship, or at a new round: the ship and the lives left, a blank
 // screen with the start tune, then the rows, the mothership and the attackers.
 void Console::Timer_Phase1_RepriseTimer() {
-  constexpr TimerId self = TimerId::Timer_Phase1_Reprise;
-  switch (Step) {
-    case 1:
-      reprise_show_lives(*this);
-      light_mothership_row();
-      set_interval(self, 1500);
-      break;
-    case 2:
-      reprise_blank(*this);
-      set_interval(self, 1650);
-      break;
-    case 3:
-      Vid_Display_Panel_Score(Score, true);
-      Vid_Display_Ship(true);
-      set_interval(TimerId::Timer_Keypress, 300);
-      ControlsReady = true;
-      start_fleet_rows();
-      set_interval(self, 800);
-      break;
-    case 4:
-      light_mothership_row();
-      break;
-    case 5:
-      free_attacker_slots();
-      enable(TimerId::Timer_Phase1_Enemy_Attacking);
-      enable(self, false);
-      break;
-    default:
-      break;
-  }
-  ++Step;
+  fleet_reprise_step(*this, TimerId::Timer_Phase1_Reprise, TimerId::Timer_Phase1_Enemy_Attacking,
+                     [](Console& k) { k.start_fleet_rows(); });
 }
 
 // The tenth attacker is down: the screen goes blank with the phase tune, then
 // phase 2 begins with the ship where it was.
 void Console::Timer_Phase1_CompleteTimer() {
-  constexpr TimerId self = TimerId::Timer_Phase1_Complete;
-  switch (Step) {
-    case 1:
-      completion_blank(*this);
-      set_interval(self, 1800);
-      break;
-    case 2:
-      light_mothership_row();
-      Vid_Display_Panel_Score(Score, true);
-      Vid_Display_Ship(true);
-      ControlsReady = true;
-      ShotInFlight = false;
-      Phase = 2;
-      EnemiesLeft = 10;
-      free_attacker_slots();
-      start_timer(TimerId::Timer_Phase2_Enemy_Attacking, skill_interval() - 50);
-      enable(self, false);
-      break;
-    default:  // step 0 only waits
-      break;
-  }
-  ++Step;
+  fleet_completion_step(*this, TimerId::Timer_Phase1_Complete, 2, 10, [](Console& k) {
+    k.free_attacker_slots();
+    k.start_timer(TimerId::Timer_Phase2_Enemy_Attacking, k.skill_interval() - 50);
+  });
 }
 
 }  // namespace vx

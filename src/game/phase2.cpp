@@ -115,63 +115,16 @@ void Console::Timer_Phase2_Enemy_Attacking_HitTimer() {
 // After a lost ship: the lives, a blank screen with the start tune, then the
 // ship and the score with control back, the mothership, and the attackers.
 void Console::Timer_Phase2_RepriseTimer() {
-  constexpr TimerId self = TimerId::Timer_Phase2_Reprise;
-  switch (Step) {
-    case 1:
-      reprise_show_lives(*this);
-      light_mothership_row();
-      set_interval(self, 1500);
-      break;
-    case 2:
-      reprise_blank(*this);
-      set_interval(self, 1650);
-      break;
-    case 3:
-      Vid_Display_Panel_Score(Score, true);
-      Vid_Display_Ship(true);
-      set_interval(TimerId::Timer_Keypress, 300);
-      ControlsReady = true;
-      set_interval(TimerId::Timer_Phase2_Enemy_Attacking, phase2_interval(*this));
-      set_interval(self, 800);
-      break;
-    case 4:
-      light_mothership_row();
-      break;
-    case 5:
-      free_attacker_slots();
-      enable(TimerId::Timer_Phase2_Enemy_Attacking);
-      enable(self, false);
-      break;
-    default:
-      break;
-  }
-  ++Step;
+  fleet_reprise_step(*this, TimerId::Timer_Phase2_Reprise, TimerId::Timer_Phase2_Enemy_Attacking,
+                     [](Console& k) { k.set_interval(TimerId::Timer_Phase2_Enemy_Attacking, phase2_interval(k)); });
 }
 
 // 200 ms after the tenth kill the screen goes blank with the phase tune; 1800 ms
 // later phase 3 begins with the mothership in columns 2 to 4.
 void Console::Timer_Phase2_CompleteTimer() {
-  constexpr TimerId self = TimerId::Timer_Phase2_Complete;
-  switch (Step) {
-    case 1:
-      completion_blank(*this);
-      set_interval(self, 1800);
-      break;
-    case 2:
-      light_mothership_row();
-      Vid_Display_Panel_Score(Score, true);
-      Vid_Display_Ship(true);
-      ControlsReady = true;
-      ShotInFlight = false;
-      Phase = 3;
-      EnemiesLeft = 3;
-      start_timer(TimerId::Timer_Phase3_Mothership, skill_interval());
-      enable(self, false);
-      break;
-    default:
-      break;
-  }
-  ++Step;
+  fleet_completion_step(*this, TimerId::Timer_Phase2_Complete, 3, 3, [](Console& k) {
+    k.start_timer(TimerId::Timer_Phase3_Mothership, k.skill_interval());
+  });
 }
 
 }  // namespace vx

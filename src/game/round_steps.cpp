@@ -36,4 +36,60 @@ void completion_blank(Console& k) {
   k.Snd_Play(Effect::Phase);
 }
 
+void fleet_reprise_step(Console& k, TimerId self, TimerId attacking, void (*arm)(Console&)) {
+  switch (k.Step) {
+    case 1:
+      reprise_show_lives(k);
+      k.light_mothership_row();
+      k.set_interval(self, 1500);
+      break;
+    case 2:
+      reprise_blank(k);
+      k.set_interval(self, 1650);
+      break;
+    case 3:
+      k.Vid_Display_Panel_Score(k.Score, true);
+      k.Vid_Display_Ship(true);
+      k.set_interval(TimerId::Timer_Keypress, 300);
+      k.ControlsReady = true;
+      arm(k);
+      k.set_interval(self, 800);
+      break;
+    case 4:
+      k.light_mothership_row();
+      break;
+    case 5:
+      k.free_attacker_slots();
+      k.enable(attacking);
+      k.enable(self, false);
+      break;
+    default:
+      break;
+  }
+  ++k.Step;
+}
+
+void fleet_completion_step(Console& k, TimerId self, int next, int enemies, void (*begin)(Console&)) {
+  switch (k.Step) {
+    case 1:
+      completion_blank(k);
+      k.set_interval(self, 1800);
+      break;
+    case 2:
+      k.light_mothership_row();
+      k.Vid_Display_Panel_Score(k.Score, true);
+      k.Vid_Display_Ship(true);
+      k.ControlsReady = true;
+      k.ShotInFlight = false;
+      k.Phase = next;
+      k.EnemiesLeft = enemies;
+      begin(k);
+      k.enable(self, false);
+      break;
+    default:  // step 0 only waits
+      break;
+  }
+  ++k.Step;
+}
+
 }  // namespace vx

@@ -21,4 +21,14 @@ void reprise_blank(Console& k);
 // pictures back, the phase tune.
 void completion_blank(Console& k);
 
+// One tick of the reprise of phases 1 and 2 (`self`, steps 1 to 5): the lives,
+// a blank screen with the start tune, then the ship and the score with control
+// back and `arm` run, the mothership, and `attacking` running again.
+void fleet_reprise_step(Console& k, TimerId self, TimerId attacking, void (*arm)(Console&));
+// One tick of the completion of phases 1 and 2 (`self`; step 0 only waits): the
+// blank screen with the phase tune, and 1800 ms later phase `next` with
+// `enemies` to go, the mothership row, the ship and the score; `begin` starts
+// its play.
+void fleet_completion_step(Console& k, TimerId self, int next, int enemies, void (*begin)(Console&));
+
 }  // namespace vx
