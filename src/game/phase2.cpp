@@ -122,9 +122,8 @@ void Console::Timer_Phase2_RepriseTimer() {
 // 200 ms after the tenth kill the screen goes blank with the phase tune; 1800 ms
 // later phase 3 begins with the mothership in columns 2 to 4.
 void Console::Timer_Phase2_CompleteTimer() {
-  fleet_completion_step(*this, TimerId::Timer_Phase2_Complete, 3, 3, [](Console& k) {
-    k.start_timer(TimerId::Timer_Phase3_Mothership, k.skill_interval());
-  });
+  fleet_completion_step(*this, TimerId::Timer_Phase2_Complete, 3, 3,
+                        [](Console& k) { k.start_timer(TimerId::Timer_Phase3_Mothership, k.skill_interval()); });
 }
 
 }  // namespace vx
