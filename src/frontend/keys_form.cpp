@@ -144,10 +144,12 @@ void TKeysForm::btn_acceptClick() {
   // Only six different keys are ever stored.
   if (CheckKeys()) return;
   std::array<int, 7> chosen{};
+  std::array<std::pair<SettingKey, int>, 6> stored;
   for (int n = 1; n <= 6; ++n) {
     chosen[n] = cb_[n]->currentIndex() + 1;
-    settings_.write_int(key_setting(n), chosen[n]);
+    stored[n - 1] = {key_setting(n), chosen[n]};
   }
+  settings_.write_ints(stored);  // all six in one save
   console_.assign_keys(chosen);  // the key codes, then the seven hints
   leave();
 }

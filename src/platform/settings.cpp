@@ -4,6 +4,11 @@
 #include <QString>
 #include <array>
 #include <cstdio>
+#include <optional>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace vx {
 namespace {
@@ -41,6 +46,32 @@ QString qname(SettingKey key) {
   return QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size()));
 }
 
+// What shows that a save reached the disk. QSettings writes a whole new file and
+// renames it over the old one, so the file's identity (device and inode) changes
+// with every save that lands. Its status alone cannot tell: once it has read a
+// damaged line it keeps FormatError and reports no later AccessError. The
+// registry (the native store on Windows) has no file: there the status says it.
+using FileIdentity = std::optional<std::pair<unsigned long long, unsigned long long>>;
+FileIdentity identity_of(const QString& file) {
+#ifndef _WIN32
+  struct stat st;
+  if (::stat(file.toLocal8Bit().constData(), &st) == 0)
+    return std::pair{static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+#else
+  (void)file;
+#endif
+  return std::nullopt;
+}
+
+bool saved(const QSettings& store, const FileIdentity& before, const FileIdentity& after) {
+  if (store.status() == QSettings::AccessError) return false;
+#ifdef _WIN32
+  return true;
+#else
+  return after && after != before;
+#endif
+}
+
 }  // namespace
 
 std::string_view setting_name(SettingKey key) { return kSettings[static_cast<int>(key)].name; }
@@ -53,6 +84,16 @@ struct SettingsStore::Impl {
                         ? QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brimlock", "Vornix50")
                         : QSettings(QString::fromStdString(settings_file().string()), QSettings::IniFormat);
   bool sync_failure_said = false;
+
+  // Writes what was set, and says once when it did not reach the disk.
+  void save() {
+    const FileIdentity before = identity_of(store.fileName());
+    store.sync();
+    if (saved(store, before, identity_of(store.fileName())) || sync_failure_said) return;
+    sync_failure_said = true;
+    std::fprintf(stderr, "%s: the settings could not be saved; play goes on\n",
+                 store.fileName().toLocal8Bit().constData());
+  }
 };
 
 SettingsStore::SettingsStore() : impl_(std::make_unique<Impl>()) {}
@@ -67,16 +108,23 @@ int SettingsStore::read_int(SettingKey key, int fallback) const {
   return ok ? n : fallback;
 }
 
+bool SettingsStore::read_bool(SettingKey key, bool fallback) const {
+  if (!impl_) return fallback;
+  const QString text = impl_->store.value(qname(key)).toString().trimmed();
+  if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+  if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+  return read_int(key, fallback ? 1 : 0) != 0;
+}
+
 void SettingsStore::write_int(SettingKey key, int value) {
+  const std::pair<SettingKey, int> one{key, value};
+  write_ints({&one, 1});
+}
+
+void SettingsStore::write_ints(std::span<const std::pair<SettingKey, int>> values) {
   if (!impl_) return;
-  impl_->store.setValue(qname(key), QString::number(value));
-  impl_->store.sync();
-  // A format error only says the file read in was damaged; the write went through.
-  if (impl_->store.status() == QSettings::AccessError && !impl_->sync_failure_said) {
-    impl_->sync_failure_said = true;
-    std::fprintf(stderr, "%s: the settings could not be saved; play goes on\n",
-                 impl_->store.fileName().toLocal8Bit().constData());
-  }
+  for (const auto& [key, value] : values) impl_->store.setValue(qname(key), QString::number(value));
+  impl_->save();
 }
 
 void SettingsStore::close() { impl_.reset(); }

@@ -1,13 +1,16 @@
 // The per-user settings store: QSettings in its native format under organisation
 // "Brimlock", application "Vornix50" (on Windows HKCU\Software\Brimlock\Vornix50).
-// Every value is stored as text: integers in decimal, booleans "0" or "1". A value
-// that is missing or not a number reads as its default. Every write is synced at
-// once; a failed sync is said once on standard error and play goes on.
+// Every value is stored as text: integers in decimal, booleans "0" or "1" (read
+// also as "true" or "false", in any case: a file edited by hand). A value that is
+// missing or not a number reads as its default. Every write is saved at once; a
+// save that did not reach the disk is said once on standard error and play goes on.
 #pragma once
 
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string_view>
+#include <utility>
 
 namespace vx {
 
@@ -42,10 +45,12 @@ class SettingsStore {
 
   int read_int(SettingKey key) const { return read_int(key, setting_default(key)); }
   int read_int(SettingKey key, int fallback) const;
-  bool read_bool(SettingKey key) const { return read_int(key) != 0; }
-  bool read_bool(SettingKey key, bool fallback) const { return read_int(key, fallback ? 1 : 0) != 0; }
+  bool read_bool(SettingKey key) const { return read_bool(key, setting_default(key) != 0); }
+  bool read_bool(SettingKey key, bool fallback) const;
   void write_int(SettingKey key, int value);
   void write_bool(SettingKey key, bool value) { write_int(key, value ? 1 : 0); }
+  // Several values, saved together once (a save rewrites the whole store).
+  void write_ints(std::span<const std::pair<SettingKey, int>> values);
   // Closes the store; later reads give defaults and writes are dropped.
   void close();
 

@@ -60,17 +60,25 @@ TEST_F(Settings, ValuesAreTextWrittenAtOnceAndSurviveTheProcess) {
   EXPECT_FALSE(again.read_bool(SettingKey::FullscreenMode));
 }
 
-TEST_F(Settings, TextThatIsNotANumberReadsAsTheDefault) {
-  {
-    QSettings raw_store(file(), QSettings::NativeFormat);
-    raw_store.setValue("Key4", "abc");
-    raw_store.setValue("CtrlrOverlay", "");
-    raw_store.setValue("SplashScreen", "7");
+TEST_F(Settings, TextThatIsNotANumberReadsAsTheDefaultButBooleansAlsoReadTrueAndFalse) {
+  // A file edited by hand may say true or false in any case; written back, a
+  // boolean is "0" or "1" again.
+  const std::pair<const char*, bool> booleans[] = {
+      {"false", false}, {"FALSE", false}, {" False ", false}, {"true", true}, {"TRUE", true},
+      {"0", false},     {"1", true},      {"7", true},        {"", true},     {"abc", true},
+  };
+  for (const auto& [text, value] : booleans) {
+    {
+      QSettings raw_store(file(), QSettings::NativeFormat);
+      raw_store.setValue("SplashScreen", text);
+      raw_store.setValue("Key4", "abc");
+    }
+    SettingsStore s;
+    EXPECT_EQ(s.read_bool(SettingKey::SplashScreen), value) << '"' << text << '"';
+    EXPECT_EQ(s.read_int(SettingKey::Key4), 39);
+    s.write_bool(SettingKey::SplashScreen, value);
+    EXPECT_EQ(raw("SplashScreen"), value ? "1" : "0");
   }
-  SettingsStore s;
-  EXPECT_EQ(s.read_int(SettingKey::Key4), 39);
-  EXPECT_TRUE(s.read_bool(SettingKey::CtrlrOverlay));
-  EXPECT_TRUE(s.read_bool(SettingKey::SplashScreen));  // non-zero is true
 }
 
 TEST_F(Settings, AClosedStoreGivesDefaultsAndWritesNothing) {
