@@ -17,18 +17,21 @@ constexpr const char* kNoForcedDraws = "'rng' needs the virtual clock (vornix-sc
 
 ScriptHooks refuse_forced_draws() {
   ScriptHooks hooks;
-  hooks.rng = [](int, int line) -> void { throw ScriptError(line, kNoForcedDraws); };
+  hooks.rng = [](std::int64_t, int line) -> void { throw ScriptError(line, kNoForcedDraws); };
   return hooks;
 }
 
 }  // namespace
 
 bool read_script(std::istream& in, std::vector<std::string>& lines, std::string& error) {
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
   std::ostream nowhere(nullptr);
   ScriptRunner runner(nowhere, 0, false);
-  ScriptCommands checker(runner.console(), nowhere, refuse_forced_draws());
+  // Each line is tried on a console of its own; time does not pass there.
+  ScriptHooks hooks = refuse_forced_draws();
+  hooks.wait = [](std::int64_t, int) {};
+  ScriptCommands checker(runner.console(), nowhere, std::move(hooks));
   try {
+    lines = read_script_lines(in);
     for (std::size_t i = 0; i < lines.size(); ++i) checker.run_line(lines[i], static_cast<int>(i + 1));
   } catch (const ScriptError& e) {
     error = "line " + std::to_string(e.line) + ": " + e.what();

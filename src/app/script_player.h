@@ -21,8 +21,9 @@ namespace vx {
 
 class TForm1;
 
-// Reads a script's lines and checks them on the virtual clock, as vornix-script
-// plays them: false with "line N: ..." in `error` when a line is faulty.
+// Reads a script's lines and checks them, as vornix-script reads and plays them
+// but without letting time pass: false with "line N: ..." in `error` when a line
+// is faulty (a wait or all of them beyond kMaxScriptWaitMs among them).
 bool read_script(std::istream& in, std::vector<std::string>& lines, std::string& error);
 
 class ScriptPlayer : public QObject {

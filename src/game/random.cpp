@@ -13,7 +13,7 @@ int Random::operator()(int n) {
     const Forced f = queued_.front();
     queued_.pop_front();
     if (f.value < 0 || f.value >= n) throw QueuedDrawError(f.line, f.value, n);
-    return f.value;
+    return static_cast<int>(f.value);
   }
   return std::uniform_int_distribution<int>(0, n - 1)(gen_);
 }

@@ -12,9 +12,8 @@
 namespace vx {
 
 struct QueuedDrawError : std::runtime_error {
-  QueuedDrawError(int line, int value, int range)
-      : std::runtime_error("queued random value " + std::to_string(value) + " is not below " +
-                           std::to_string(range)),
+  QueuedDrawError(int line, std::int64_t value, int range)
+      : std::runtime_error("queued random value " + std::to_string(value) + " is not below " + std::to_string(range)),
         line(line) {}
   int line;
 };
@@ -24,14 +23,15 @@ class Random {
   void seed(std::uint32_t s) { gen_.seed(s); }
   void seed_from_clock();
   // Forces the next draw to yield `value`; `line` names where it came from.
-  void queue(int value, int line = 0) { queued_.push_back({value, line}); }
+  void queue(std::int64_t value, int line = 0) { queued_.push_back({value, line}); }
   std::size_t queued() const { return queued_.size(); }
 
   int operator()(int n);
 
  private:
   struct Forced {
-    int value, line;
+    std::int64_t value;
+    int line;
   };
   std::mt19937 gen_{1};
   std::deque<Forced> queued_;

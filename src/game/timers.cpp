@@ -75,7 +75,7 @@ std::optional<std::int64_t> TimerSet::next_due() const {
 }
 
 void TimerSet::dispatch(std::int64_t now) {
-  now_ = std::max(now_, now);
+  now_ = std::max(now_, std::min(now, kClockEnd));
   for (;;) {
     int pick = -1;
     for (int i = 0; i < kTimerCount; ++i) {
@@ -94,7 +94,7 @@ void TimerSet::dispatch(std::int64_t now) {
 }
 
 void TimerSet::advance(std::int64_t ms) {
-  const std::int64_t target = now_ + ms;
+  const std::int64_t target = now_ + std::clamp<std::int64_t>(ms, 0, kClockEnd - now_);
   for (;;) {
     const auto due = next_due();
     if (!due || *due > target) break;

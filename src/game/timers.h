@@ -17,15 +17,20 @@
 //    virtual clock. An interval below 1 never fires.
 //  - advance(ms) is the virtual clock: it moves time forward to every due moment in
 //    turn and dispatches there, so timing is exact (999 ticks of 16 ms end at 15 984 ms).
+//  - Time never runs backwards, and stops at kClockEnd (some 290 million years):
+//    a due time, at most the end plus one interval, always fits in 64 bits.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string_view>
 
 namespace vx {
+
+inline constexpr std::int64_t kClockEnd = std::numeric_limits<std::int64_t>::max() - std::numeric_limits<int>::max();
 
 enum class TimerId : int {
   Timer_Demo_1,
@@ -87,9 +92,11 @@ class TimerSet {
   std::optional<std::int64_t> remaining(TimerId id) const;
   // The earliest due time of an enabled timer.
   std::optional<std::int64_t> next_due() const;
-  // Sets the clock to `now` (never backwards) and runs every tick due by then.
+  // Sets the clock to `now` (never backwards, never past kClockEnd) and runs every
+  // tick due by then.
   void dispatch(std::int64_t now);
-  // Virtual clock: advances by `ms`, dispatching each tick at its exact due time.
+  // Virtual clock: advances by `ms` (none when negative, up to kClockEnd at most),
+  // dispatching each tick at its exact due time.
   void advance(std::int64_t ms);
 
  private:

@@ -1,11 +1,13 @@
 // The timer set's contract, on its own: what restarts a countdown and what does
-// not, dispatch order, handlers that re-arm, and exact long-run timing.
+// not, dispatch order, handlers that re-arm, exact long-run timing, and the end of
+// the clock.
+#include "game/timers.h"
+
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
-
-#include "game/timers.h"
 
 namespace vx {
 namespace {
@@ -138,6 +140,25 @@ TEST(Timers, IntervalBelowOneNeverFires) {
   l.ts.Start(T::Timer_Demo_2, 0);
   l.ts.advance(1000);
   EXPECT_TRUE(l.ticks.empty());
+}
+
+TEST(Timers, TheClockStopsAtItsEndNeverWrapsAndNeverRunsBackwards) {
+  Log l;
+  l.ts.advance(std::numeric_limits<std::int64_t>::max());
+  ASSERT_EQ(l.ts.now(), kClockEnd);
+  l.ts.advance(1000);
+  ASSERT_EQ(l.ts.now(), kClockEnd);
+  l.ts.advance(-1000);
+  ASSERT_EQ(l.ts.now(), kClockEnd);
+  // A timer started at the end is due within 64 bits, and a clock that jumps far
+  // ahead gets one tick, not a burst.
+  Log jump;
+  jump.ts.Start(T::Timer_Keypress, 300);
+  jump.ts.dispatch(std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(jump.ticks, std::vector<std::string>{std::to_string(kClockEnd) + " Timer_Keypress"});
+  EXPECT_EQ(jump.ts.remaining(T::Timer_Keypress), 300);
+  jump.ts.SetInterval(T::Timer_Keypress, std::numeric_limits<int>::max());
+  EXPECT_EQ(jump.ts.next_due(), std::numeric_limits<std::int64_t>::max());
 }
 
 }  // namespace

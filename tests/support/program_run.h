@@ -1,14 +1,18 @@
 // The real program run as a child process for a test: its own temporary settings
 // folder, SDL's silent driver, offscreen (or with no display at all), ended by
-// force if it runs on. The test target defines VORNIX_SIMULATOR, its path.
+// force if it runs on; on a "full disk" when asked (no file it writes may grow
+// beyond a few bytes). The test target defines VORNIX_SIMULATOR, its path.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -25,6 +29,9 @@ struct Outcome {
 class Program : public testing::Test {
  protected:
   TempDir config;  // the child's own settings folder
+  // When set, the child's files cannot grow beyond this many bytes: a write past
+  // it fails as on a full disk.
+  std::optional<rlim_t> disk_room;
 
   QProcessEnvironment environment(bool display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,6 +47,12 @@ class Program : public testing::Test {
   Outcome run(const QString& program, const QStringList& args, bool display = true) {
     QProcess p;
     p.setProcessEnvironment(environment(display));
+    if (disk_room)
+      p.setChildProcessModifier([room = *disk_room] {
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the program
+      });
     p.start(program, args);
     Outcome r;
     if (!p.waitForFinished(60000)) {

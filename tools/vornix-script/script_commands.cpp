@@ -1,6 +1,7 @@
 #include "script_commands.h"
 
 #include <charconv>
+#include <istream>
 #include <ostream>
 
 #include "game/actions.h"
@@ -37,6 +38,30 @@ int number_in(std::string_view s, long long lo, long long hi, int line, const ch
   return static_cast<int>(v);
 }
 
+// A whole number 0..hi, however many digits it is written with: below 0 is
+// refused with `negative`, above hi with `too_large`.
+std::int64_t limited(std::string_view s, std::int64_t hi, int line, const char* negative,
+                     const std::string& too_large) {
+  long long v = 0;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (p != s.data() + s.size() || (ec != std::errc() && ec != std::errc::result_out_of_range))
+    throw ScriptError(line, "bad number '" + std::string(s) + "'");
+  const bool out_of_range = ec == std::errc::result_out_of_range;
+  if (out_of_range ? s.starts_with('-') : v < 0) throw ScriptError(line, negative);
+  if (out_of_range || v > hi) throw ScriptError(line, too_large + ", not " + std::string(s));
+  return v;
+}
+
+std::int64_t wait_ms(std::string_view s, int line) {
+  return limited(s, kMaxScriptWaitMs, line, "cannot wait a negative time",
+                 "a wait is at most " + std::to_string(kMaxScriptWaitMs) + " ms");
+}
+
+std::int64_t random_value(std::string_view s, int line) {
+  return limited(s, kMaxScriptRandom, line, "random values are 0 or more",
+                 "a random value is at most " + std::to_string(kMaxScriptRandom));
+}
+
 void need(const std::vector<std::string_view>& w, std::size_t n, int line) {
   if (w.size() != n)
     throw ScriptError(line, "'" + std::string(w[0]) + "' takes " + std::to_string(n - 1) + " argument(s)");
@@ -63,11 +88,34 @@ std::string json_string(std::string_view s) {
   return o + '"';
 }
 
+std::vector<std::string_view> words_of(std::string_view line) {
+  if (auto hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+  return split(line);
+}
+
 }  // namespace
 
+std::vector<std::string> read_script_lines(std::istream& in) {
+  std::vector<std::string> lines;
+  std::int64_t waited = 0;
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+    const int line_no = static_cast<int>(lines.size());
+    const auto w = words_of(line);
+    if (w.size() == 2 && w[0] == "wait") {
+      waited += wait_ms(w[1], line_no);
+      if (waited > kMaxScriptWaitMs)
+        throw ScriptError(line_no,
+                          "the script's waits add up to more than " + std::to_string(kMaxScriptWaitMs) + " ms");
+    } else if (w.size() >= 2 && w[0] == "rng") {
+      for (std::size_t i = 1; i < w.size(); ++i) random_value(w[i], line_no);
+    }
+  }
+  return lines;
+}
+
 void ScriptCommands::run_line(std::string_view line, int line_no) {
-  if (auto hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
-  const auto w = split(line);
+  const auto w = words_of(line);
   if (w.empty()) return;
   const std::string_view cmd = w[0];
   Console& k = k_;
@@ -85,8 +133,7 @@ void ScriptCommands::run_line(std::string_view line, int line_no) {
   }
   if (cmd == "wait") {
     need(w, 2, line_no);
-    const long long ms = number(w[1], line_no);
-    if (ms < 0) throw ScriptError(line_no, "cannot wait a negative time");
+    const std::int64_t ms = wait_ms(w[1], line_no);
     if (hooks_.wait) {
       hooks_.wait(ms, line_no);
       return;
@@ -101,12 +148,11 @@ void ScriptCommands::run_line(std::string_view line, int line_no) {
   if (cmd == "rng") {
     if (w.size() < 2) throw ScriptError(line_no, "'rng' takes one or more values");
     for (std::size_t i = 1; i < w.size(); ++i) {
-      const long long v = number(w[i], line_no);
-      if (v < 0) throw ScriptError(line_no, "random values are 0 or more");
+      const std::int64_t v = random_value(w[i], line_no);
       if (hooks_.rng)
-        hooks_.rng(static_cast<int>(v), line_no);
+        hooks_.rng(v, line_no);
       else
-        k.random.queue(static_cast<int>(v), line_no);
+        k.random.queue(v, line_no);
     }
     return;
   }

@@ -15,6 +15,12 @@
 
 namespace vx {
 
+// What a script may ask of the clock and the generator: a wait, and all of a
+// script's waits together, at most 2147483647 ms (the real clock's timers count
+// in signed 32 bits); a forced random value 0 to 4294967295.
+inline constexpr std::int64_t kMaxScriptWaitMs = 2147483647;
+inline constexpr std::int64_t kMaxScriptRandom = 4294967295;
+
 struct ScriptError : std::runtime_error {
   ScriptError(int line, const std::string& what) : std::runtime_error(what), line(line) {}
   int line;
@@ -26,11 +32,17 @@ struct ScriptHooks {
   // `press` and `release`; unset: the action's inp_ operation runs.
   std::function<void(Action action, bool down)> act;
   // `rng V`, once per value; unset: the value is queued on the console's generator.
-  std::function<void(int value, int line)> rng;
+  std::function<void(std::int64_t value, int line)> rng;
   // The "sounds" of a dump (a JSON array of what played since the previous dump);
   // unset: a dump has no "sounds" key.
   std::function<std::string()> sounds;
 };
+
+// Reads a script's lines and checks, before any of them runs, that each `wait`
+// and all of them together stay within kMaxScriptWaitMs and each `rng` value
+// within 0..kMaxScriptRandom. Throws ScriptError naming the first line that does
+// not; other faults are found when their line runs.
+std::vector<std::string> read_script_lines(std::istream& in);
 
 class ScriptCommands {
  public:

@@ -53,10 +53,9 @@ ScriptRunner::ScriptRunner(std::ostream& out, std::uint32_t seed, bool trace) : 
 }
 
 int ScriptRunner::run(std::istream& in, std::ostream& err) {
-  std::string line;
-  int n = 0;
   try {
-    while (std::getline(in, line)) run_line(line, ++n);
+    const std::vector<std::string> lines = read_script_lines(in);  // checked before anything runs
+    for (std::size_t i = 0; i < lines.size(); ++i) run_line(lines[i], static_cast<int>(i + 1));
   } catch (const ScriptError& e) {
     out_.flush();
     err << "line " << e.line << ": " << e.what() << '\n';

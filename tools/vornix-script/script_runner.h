@@ -22,7 +22,8 @@ class ScriptRunner {
   Console& console() { return k_; }
   // Runs one script line; throws ScriptError naming the line.
   void run_line(std::string_view line, int line_no) { commands_.run_line(line, line_no); }
-  // Runs a whole script; on a fault prints "line N: ..." to `err` and returns 2.
+  // Reads a whole script, checks its waits and random values, then runs it; on a
+  // fault prints "line N: ..." to `err` and returns 2.
   int run(std::istream& in, std::ostream& err);
 
   std::string dump() { return commands_.dump(); }
