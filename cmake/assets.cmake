@@ -10,7 +10,7 @@ file(GLOB make_assets_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/make-a
 list(FILTER make_assets_sources EXCLUDE REGEX "/main\\.cpp$")
 add_library(make-assets-lib STATIC ${make_assets_sources})
 target_include_directories(make-assets-lib PUBLIC ${CMAKE_SOURCE_DIR}/tools/make-assets)
-target_link_libraries(make-assets-lib PUBLIC vornix-core vornix-platform Qt6::Gui PNG::PNG JPEG::JPEG)
+target_link_libraries(make-assets-lib PUBLIC vornix-core vornix-skin Qt6::Gui PNG::PNG JPEG::JPEG)
 add_executable(make-assets ${CMAKE_SOURCE_DIR}/tools/make-assets/main.cpp)
 target_link_libraries(make-assets PRIVATE make-assets-lib)
 

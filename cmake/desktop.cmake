@@ -14,9 +14,20 @@ add_library(vornix-platform STATIC
   src/platform/bmp_decode.cpp
   src/platform/data_folder.cpp
   src/platform/termination.cpp
+  src/platform/output_file.cpp
 )
 target_include_directories(vornix-platform PUBLIC src)
 target_link_libraries(vornix-platform PUBLIC vornix-core PNG::PNG JPEG::JPEG PRIVATE simpleini)
+
+# The skin, toolkit-free: its description and pictures read within the skin's
+# limits, the skin list of Config.ini, and the loader gfxinit that puts them on
+# the console's board. make-assets reads skins through it too.
+add_library(vornix-skin STATIC
+  src/skin/skin_description.cpp
+  src/display/skin_table.cpp
+  src/display/gfxinit.cpp
+)
+target_link_libraries(vornix-skin PUBLIC vornix-platform)
 
 # Platform pieces over Qt: key codes, the error box, the shell's "open".
 add_library(vornix-platform-qt STATIC
@@ -30,8 +41,6 @@ target_link_libraries(vornix-platform-qt PUBLIC vornix-platform Qt6::Widgets)
 
 # The skin loader and the console window.
 add_library(vornix-display STATIC
-  src/display/skin_table.cpp
-  src/display/gfxinit.cpp
   src/display/mouse_map.cpp
   src/display/form_design.cpp
   src/display/board_painter.cpp
@@ -40,7 +49,7 @@ add_library(vornix-display STATIC
   src/display/console_window_input.cpp
   src/display/console_window_menu.cpp
 )
-target_link_libraries(vornix-display PUBLIC vornix-platform-qt vornix-settings vornix-sound)
+target_link_libraries(vornix-display PUBLIC vornix-skin vornix-platform-qt vornix-settings vornix-sound)
 
 # The launcher.
 add_library(vornix-frontend STATIC

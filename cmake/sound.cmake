@@ -19,7 +19,7 @@ add_library(vornix-sound-synth STATIC
   tools/make-assets/sound_wav.cpp
   tools/make-assets/sounds.cpp)
 target_include_directories(vornix-sound-synth PUBLIC tools/make-assets)
-target_link_libraries(vornix-sound-synth PUBLIC vornix-core)
+target_link_libraries(vornix-sound-synth PUBLIC vornix-core vornix-platform)
 
 # vornix-sound-replay: a game's sound events, heard or rendered to a WAV file.
 find_package(nlohmann_json 3 REQUIRED)

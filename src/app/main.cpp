@@ -2,6 +2,7 @@
 // order: the console window TForm1 (out of sight), the secondary forms (hidden),
 // the launcher (which may play at once, unseen), and the event loop.
 #include <QApplication>
+#include <QBuffer>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
+#include "platform/output_file.h"
 #include "platform/qt_message_box.h"
 #include "platform/settings.h"
 #include "platform/termination.h"
@@ -35,14 +37,23 @@ std::filesystem::path executable_folder(const char* argv0) {
 }
 
 // The console window as the screen shows it (where the platform can read the
-// screen back), else as it draws itself; then, on standard output, every element
-// shown at that moment, one "shown <name>" line each, in drawing order.
-bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file) {
+// screen back), else as it draws itself, written whole or not at all; then, on
+// standard output, every element shown at that moment, one "shown <name>" line
+// each, in drawing order.
+bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file, std::string& error) {
   QPixmap shot;
   if (QScreen* screen = form1.screen())
     shot = screen->grabWindow(0, form1.x(), form1.y(), form1.width(), form1.height());
   if (shot.isNull() || shot.size() != form1.size()) shot = form1.grab();
-  if (!shot.save(QString::fromStdString(file.string()), "PNG")) return false;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!shot.save(&buffer, "PNG")) {
+    error = file.string() + ": the screenshot cannot be made";
+    return false;
+  }
+  if (!vx::write_output_file(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())), error))
+    return false;
   const vx::SpriteBoard& board = form1.console().board;
   for (vx::ElementId id : vx::drawing_order())
     if (board[id].visible && board[id].picture)
@@ -104,7 +115,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(VORNIX_APP_ID));  // its installed desktop entry
   QApplication::setWindowIcon(vx::app_icon());
   if (!cl->no_dialogs) vx::install_qt_error_box();
-  vx::set_termination_hook([] { QCoreApplication::exit(0); });
+  // A fault of the installation ends the program with status 1, however it ends.
+  vx::set_termination_hook([] { QCoreApplication::exit(vx::exit_status()); });
 
   vx::TForm1 form1({data, cl->seed});
   // Measurement: the traces and the script start with the console window.
@@ -122,7 +134,7 @@ int main(int argc, char** argv) {
   vx::TSplashForm launcher(form1);
 
   // A termination requested before the event loop ends the program as the loop starts.
-  if (vx::termination_requested()) return 0;
+  if (vx::termination_requested()) return vx::exit_status();
 
   form1.on_first_activate = [&launcher] {
     if (launcher.played()) return;  // skipped, or already played before this activation
@@ -135,13 +147,15 @@ int main(int argc, char** argv) {
 
   if (cl->quit_after_ms) {
     QTimer::singleShot(*cl->quit_after_ms, &form1, [&form1, shot = cl->screenshot] {
-      if (shot && !save_screenshot(form1, *shot)) {
-        std::fprintf(stderr, "vornix-simulator: %s: the screenshot cannot be written\n", shot->c_str());
+      std::string error;
+      if (shot && !save_screenshot(form1, *shot, error)) {
+        std::fprintf(stderr, "vornix-simulator: %s\n", error.c_str());
         QCoreApplication::exit(1);
         return;
       }
       vx::request_termination();
     });
   }
-  return app.exec();
+  const int status = app.exec();
+  return status != 0 ? status : vx::exit_status();
 }

@@ -10,7 +10,12 @@ namespace vx {
 const QImage& BoardPainter::image_for(const PictureRef& picture, bool keyed) {
   auto& cache = keyed ? keyed_ : plain_;
   if (auto it = cache.find(picture.get()); it != cache.end()) return it->second.image;
-  QImage image = to_qimage(*picture);
+  // An opaque picture drawn as it is needs no copy: its pixels are read where they
+  // are (the cache keeps the picture alive).
+  QImage image = !keyed && !picture->has_alpha
+                     ? QImage(reinterpret_cast<const uchar*>(picture->argb.data()), picture->width, picture->height,
+                              picture->width * 4, QImage::Format_RGB32)
+                     : to_qimage(*picture);
   if (keyed && picture->width > 0 && picture->height > 0) {
     const std::uint32_t key = picture->pixel(0, picture->height - 1) | 0xFF000000u;
     for (int y = 0; y < image.height(); ++y) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <cstdio>
 
 #include "display/form_design.h"
 #include "display/game_menu.h"
@@ -18,6 +19,29 @@
 #include "platform/termination.h"
 
 namespace vx {
+namespace {
+
+// A shape of more pieces than this would cost the window system far more than the
+// console itself (a key-coloured checkerboard makes millions of rectangles): the
+// window is then kept whole instead.
+constexpr int kMaxShapeRuns = 65536;
+
+// The runs of cut-away pixels (bit 1) of a shape, row by row.
+int cut_runs(const QImage& shape) {
+  int runs = 0;
+  for (int y = 0; y < shape.height(); ++y) {
+    const uchar* bits = shape.constScanLine(y);
+    bool cut = false;
+    for (int x = 0; x < shape.width(); ++x) {
+      const bool now = bits[x >> 3] >> (x & 7) & 1;
+      runs += now && !cut;
+      cut = now;
+    }
+  }
+  return runs;
+}
+
+}  // namespace
 
 TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.data_folder / "Sound") {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -54,13 +78,13 @@ void TForm1::move_out_of_sight() {
 }
 
 void TForm1::read_config() {
-  if (!configured_file_exists("Config.ini", options_.data_folder)) {
-    show_error_box("Configuration file (Config.ini) not found. Please reinstall the game.");
-    request_termination();
+  IniFile config;
+  std::string fault;
+  if (!config.load(resolve_path("Config.ini", options_.data_folder), fault)) {
+    show_error_box("Configuration file (Config.ini) " + fault + ". Please reinstall the game.");
+    request_termination(Ending::Fault);
     return;
   }
-  IniFile config;
-  config.load(resolve_path("Config.ini", options_.data_folder));
   SkinTable_ = read_skin_table(config);
 }
 
@@ -88,11 +112,13 @@ void TForm1::FormCreate() {
   console_.GameMenuOpen = false;
 
   std::array<int, 7> keys{};
+  std::array<std::pair<SettingKey, int>, 6> read_back;
   for (int n = 1; n <= 6; ++n) {
     const auto key = static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + n - 1);
     keys[n] = Settings->read_int(key);
-    Settings->write_int(key, keys[n]);
+    read_back[n - 1] = {key, keys[n]};
   }
+  Settings->write_ints(read_back);  // written straight back, all six in one save
   console_.assign_keys(keys);  // derives the key codes and sets the button hints
 
   // The game menu's item table is entries_, filled by build_menu in menu order.
@@ -219,7 +245,16 @@ void TForm1::update_shape(const QRegion& changed) {
         reshape = true;
       }
     }
-  if (reshape) setMask(view_.window_mask(shape_, size()));
+  if (!reshape) return;
+  if (cut_runs(shape_) <= kMaxShapeRuns) {
+    setMask(view_.window_mask(shape_, size()));
+    return;
+  }
+  static bool said = false;
+  if (!said)
+    std::fprintf(stderr, "the window's shape has more than %d pieces; the window is shown whole\n", kMaxShapeRuns);
+  said = true;
+  clearMask();
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {

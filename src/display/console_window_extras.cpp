@@ -11,10 +11,19 @@
 #include "display/console_window.h"
 #include "display/game_menu.h"
 #include "game/actions.h"
+#include "skin/skin_description.h"
 #include "sound/sound_pause.h"
 
 namespace vx {
 namespace {
+
+// A zoomed window beyond the limits of a console's canvas is shown at the
+// console's own size instead.
+void keep_within_limits(ConsoleView& view, QSize& window, QSize canvas) {
+  if (std::string limit; canvas_allowed(window.width(), window.height(), limit)) return;
+  view = {};
+  window = canvas;
+}
 
 // The pads' actions are the console's six, in the same order.
 static_assert(static_cast<int>(PadAction::Power) + ActPower == ActPower);
@@ -111,6 +120,7 @@ void TForm1::set_zoom(int percent) {
   const QPoint centre = geometry().center();
   view_ = ConsoleView::zoom(Zoom);
   window_size_ = view_.to_window(QSize(look_.client_width, look_.client_height));
+  keep_within_limits(view_, window_size_, QSize(look_.client_width, look_.client_height));
   apply_look();
   move(std::max(0, centre.x() - width() / 2), std::max(0, centre.y() - height() / 2));
 }
@@ -121,6 +131,7 @@ void TForm1::load_skin_fitted(SkinLoadRequest& request) {
     gfxinit(request, console_.board, look_);
     view_ = request.FullscreenMode ? ConsoleView{} : ConsoleView::zoom(Zoom);
     window_size_ = view_.to_window(QSize(look_.client_width, look_.client_height));
+    keep_within_limits(view_, window_size_, QSize(look_.client_width, look_.client_height));
     return;
   }
   // The canvas is the screen seen at the scale that makes the console's height
@@ -129,7 +140,13 @@ void TForm1::load_skin_fitted(SkinLoadRequest& request) {
   for (int pass = 0; pass < 2; ++pass) {
     const int game_height = look_.game_height;
     view_ = ConsoleView::fit(screen.height(), game_height);
-    const QSize canvas = view_.to_console(screen);
+    QSize canvas = view_.to_console(screen);
+    // A console much taller than the screen would need a canvas beyond the
+    // limits: it is shown at its own size instead.
+    if (std::string limit; !canvas_allowed(canvas.width(), canvas.height(), limit)) {
+      view_ = {};
+      canvas = screen;
+    }
     request.screen_width = canvas.width();
     request.screen_height = canvas.height();
     gfxinit(request, console_.board, look_);

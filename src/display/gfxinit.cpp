@@ -1,55 +1,42 @@
 #include "display/gfxinit.h"
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "display/game_menu_layout.h"
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
-#include "platform/picture_file.h"
 #include "platform/termination.h"
+#include "skin/skin_description.h"
 
 namespace vx {
 namespace {
 
-bool names_a_file(const std::string& name) { return !name.empty() && name != "nil"; }
-
-// One run of the loader: the open description and the pictures read so far (an
-// element that names the same file as another shares its picture).
+// One run of the loader: the skin's description and the pictures read so far.
 struct Run {
   const SkinLoadRequest& request;
   const std::string& base;  // the skin's Path: every picture's folder
   std::string description;  // Path + SkinFile as configured, for messages
-  IniFile ini;
-  std::map<std::filesystem::path, PictureRef> loaded;
+  SkinDescription skin;
+  SkinPictures pictures;
 
   bool exists(const std::string& name) const { return configured_file_exists(base + name, request.data_folder); }
 
   // The picture of `name`, or null with one line on standard error when it does
-  // not decode.
+  // not decode or passes the skin's limit.
   PictureRef decode(const std::string& name) {
-    const auto path = resolve_path(base + name, request.data_folder);
-    if (auto it = loaded.find(path); it != loaded.end()) return it->second;
     std::string error;
-    PictureRef picture = decode_picture_file(path, error);
+    PictureRef picture = pictures.load(resolve_path(base + name, request.data_folder), error);
     if (!picture) std::fprintf(stderr, "%s%s: %s\n", base.c_str(), name.c_str(), error.c_str());
-    return loaded[path] = picture;
+    return picture;
   }
 
-  std::uint32_t colour(const char* section, const char* key, const char* fallback) {
-    const std::string text = ini.read_text(section, key, fallback);
+  std::uint32_t colour(const char* section, const char* key, const std::string& text, const char* fallback) {
     if (auto value = parse_ini_int(text)) return static_cast<std::uint32_t>(*value);
     std::fprintf(stderr, "%s: [%s] %s \"%s\" is not a colour; %s is used\n", description.c_str(), section, key,
                  text.c_str(), fallback);
     return static_cast<std::uint32_t>(*parse_ini_int(fallback));
-  }
-
-  // GameOffsetX/Y: a non-zero integer is the offset; anything else centres.
-  int offset(const char* key, int screen, int area) {
-    const auto value = parse_ini_int(ini.read_text("Fullscreen", key, "Center"));
-    return value && *value != 0 ? *value : centred_offset(screen, area);
   }
 };
 
@@ -62,22 +49,22 @@ void show_game_menu_button(const SkinLoadRequest& request, SpriteBoard& board) {
 
 void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, int& offset_x, int& offset_y) {
   const SkinLoadRequest& request = run.request;
+  const SkinDescription& skin = run.skin;
   // Backdrop.
-  const std::string backdrop = run.ini.read_text("Fullscreen", "BackdropFile", "nil");
   bool backdrop_loaded = false;
-  if (names_a_file(backdrop) && run.exists(backdrop)) {
-    if (PictureRef picture = run.decode(backdrop)) {
+  if (names_a_file(skin.BackdropFile) && run.exists(skin.BackdropFile)) {
+    if (PictureRef picture = run.decode(skin.BackdropFile)) {
       board.set_picture(im_backdrop, picture);
-      window.backdrop_stretch = run.ini.read_int("Fullscreen", "BackdropStretch", 0) != 0;
+      window.backdrop_stretch = skin.BackdropStretch != 0;
       board.show(im_backdrop, true);
       backdrop_loaded = true;
     }
   }
-  window.colour = run.colour("Fullscreen", "BgColor", "$00000000");
+  window.colour = run.colour("Fullscreen", "BgColor", skin.BgColor, "$00000000");
   window.colour_key = false;
 
-  offset_x = run.offset("GameOffsetX", request.screen_width, window.client_width);
-  offset_y = run.offset("GameOffsetY", request.screen_height, window.client_height);
+  offset_x = console_offset(skin.GameOffsetX, request.screen_width, window.client_width);
+  offset_y = console_offset(skin.GameOffsetY, request.screen_height, window.client_height);
 
   window.client_width = request.screen_width;
   window.client_height = request.screen_height;
@@ -85,15 +72,14 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
   if (backdrop_loaded) board.set_box(im_backdrop, 0, 0, window.client_width, window.client_height);
 
   // Logo, in a corner of the whole client area.
-  const std::string logo = run.ini.read_text("Fullscreen", "LogoFile", "nil");
-  if (names_a_file(logo) && run.exists(logo)) {
-    if (PictureRef picture = run.decode(logo)) {
+  if (names_a_file(skin.LogoFile) && run.exists(skin.LogoFile)) {
+    if (PictureRef picture = run.decode(skin.LogoFile)) {
       board.set_picture(im_backdrop_logo, picture);
       board.show(im_backdrop_logo, true);
       const Sprite& s = board[im_backdrop_logo];
       int left = s.left, top = s.top;
       const int right = window.client_width - picture->width, bottom = window.client_height - picture->height;
-      switch (run.ini.read_int("Fullscreen", "LogoPosition", 1)) {
+      switch (skin.LogoPosition) {
         case 0: left = 0, top = 0; break;
         case 1: left = right, top = 0; break;
         case 2: left = 0, top = bottom; break;
@@ -112,16 +98,19 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
   Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}};
 
-  if (!configured_file_exists(run.description, request.data_folder) ||
-      !run.ini.load(resolve_path(run.description, request.data_folder))) {
-    show_error_box("Skin configuration file (" + run.description + ") not found. Please reinstall the skin.");
-    request_termination();
+  std::string fault = "not found";
+  std::optional<SkinDescription> description;
+  if (request.skin) description = read_skin_description(resolve_path(run.description, request.data_folder), fault);
+  if (!description) {
+    show_error_box("Skin configuration file (" + run.description + ") " + fault + ". Please reinstall the skin.");
+    request_termination(Ending::Fault);
     show_game_menu_button(request, board);
     return false;
   }
+  run.skin = std::move(*description);
 
-  window.client_height = run.ini.read_int("Common", "GameHeight", 747);
-  window.client_width = run.ini.read_int("Common", "GameWidth", 528);
+  window.client_height = run.skin.GameHeight;
+  window.client_width = run.skin.GameWidth;
   window.game_width = window.client_width;
   window.game_height = window.client_height;
 
@@ -129,25 +118,20 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   if (request.FullscreenMode) {
     load_fullscreen(run, board, window, offset_x, offset_y);
   } else {
-    window.colour = run.colour("Shaped", "TranspColor", "$00ff00ff");
+    window.colour = run.colour("Shaped", "TranspColor", run.skin.TranspColor, "$00ff00ff");
     window.colour_key = true;
     board.show(im_backdrop, false);
     board.show(im_backdrop_logo, false);
   }
 
-  for (int n = 1; n <= kSkinElementCount; ++n) {
-    const ElementId id = n - 1;
-    const std::string section = "Image" + std::to_string(n);
-    const std::string file = run.ini.read_text(section, "Filename", "");
-    if (names_a_file(file)) {
-      PictureRef picture = run.exists(file) ? run.decode(file) : nullptr;
+  for (ElementId id = 0; id < kSkinElementCount; ++id) {
+    const SkinImageKeys& keys = run.skin.images[id];
+    if (names_a_file(keys.Filename)) {
+      PictureRef picture = run.exists(keys.Filename) ? run.decode(keys.Filename) : nullptr;
       board.set_picture(id, picture ? picture : placeholder_picture());
     }
-    const int height = run.ini.read_int(section, "Height", 0);
-    const int left = run.ini.read_int(section, "Left", 0) + offset_x;
-    const int top = run.ini.read_int(section, "Top", 0) + offset_y;
-    const int width = run.ini.read_int(section, "Width", 0);
-    board.set_box(id, left, top, width, height);
+    // Within the limits the sums cannot overflow: |Left| <= 8192, |offset| < 2^30.
+    board.set_box(id, keys.Left + offset_x, keys.Top + offset_y, keys.Width, keys.Height);
   }
 
   show_game_menu_button(request, board);

@@ -2,7 +2,9 @@
 // each of the console's 173 picture elements its picture and its box, sizes the
 // console window and, by FullscreenMode, either keys the window by the skin's
 // transparent colour or fills the screen around the console with the backdrop,
-// BgColor and the logo. Toolkit-free: the window applies the look it returns.
+// BgColor and the logo. Toolkit-free: the window applies the look it returns. The
+// description and the pictures are read within the skin's limits
+// (skin/skin_description.h).
 #pragma once
 
 #include <cstdint>
@@ -34,13 +36,13 @@ constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
   return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
 }
 
-// The centring offset of one direction: half the spare room, truncated toward zero.
-constexpr int centred_offset(int screen, int area) { return (screen - area) / 2; }
-
 // Runs the loader. When the description file is missing it shows "Skin
-// configuration file (<Path><SkinFile>) not found. Please reinstall the skin.",
-// requests termination, performs only its last step (the game-menu button) and
-// returns false.
+// configuration file (<Path><SkinFile>) not found. Please reinstall the skin.";
+// when it cannot be read, is not a skin description or passes a limit, the same
+// box says that instead of "not found". Either way it requests termination as a
+// fault, performs only its last step (the game-menu button) and returns false.
+// A picture that cannot be decoded, or would take the skin past its pixels, gets
+// the red square and one line on standard error naming the file.
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window);
 
 }  // namespace vx

@@ -39,7 +39,7 @@ constexpr std::uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
 
 }  // namespace
 
-NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error) {
+NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit) {
   const Reader in{bytes};
   if (!in.has(0, 18)) {
     error = "a truncated BMP picture (no header)";
@@ -79,7 +79,7 @@ NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error) {
   }
   const bool top_down = height < 0;
   if (top_down) height = -height;
-  if (!picture_size_allowed(width, height, error)) return nullptr;
+  if (!picture_size_allowed(width, height, error, limit)) return nullptr;
   if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields) {
     error = "a compressed BMP picture (compression " + std::to_string(compression) + "), which is not supported";
     return nullptr;

@@ -4,7 +4,10 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <system_error>
 
 namespace vx {
 
@@ -55,13 +58,78 @@ struct IniFile::Impl {
 IniFile::IniFile() : impl_(std::make_unique<Impl>()) { impl_->ini.SetMultiKey(false); }
 IniFile::~IniFile() = default;
 
+namespace {
+
+// Far more than any Config.ini or Skin.ini holds.
+constexpr std::size_t kMaxIniFileBytes = 4u << 20;
+
+std::string system_reason(int error) { return std::generic_category().message(error); }
+
+bool is_text(std::string_view bytes) {
+  for (const char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != '\v') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool IniFile::load(const std::filesystem::path& path) {
+  std::string error;
+  return load(path, error);
+}
+
+bool IniFile::load(const std::filesystem::path& path, std::string& error) {
   impl_->ini.Reset();
-  return impl_->ini.LoadFile(path.c_str()) == SI_OK;
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status)) {
+    const bool missing = !ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory;
+    error = missing ? "not found" : "cannot be read (" + ec.message() + ")";
+    return false;
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    error = "is not a file";  // a folder, or a pipe that would block the program
+    return false;
+  }
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
+    error = "cannot be read (" + system_reason(errno) + ")";
+    return false;
+  }
+  std::string bytes;
+  char chunk[65536];
+  for (std::size_t n; bytes.size() <= kMaxIniFileBytes && (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+    bytes.append(chunk, n);
+  const int read_error = std::ferror(file) ? errno : 0;
+  std::fclose(file);
+  if (read_error) {
+    error = "cannot be read (" + system_reason(read_error) + ")";
+    return false;
+  }
+  if (bytes.size() > kMaxIniFileBytes) {
+    error = "is larger than an INI file may be";
+    return false;
+  }
+  if (!is_text(bytes)) {
+    error = "is not a text file";
+    return false;
+  }
+  if (impl_->ini.LoadData(bytes.data(), bytes.size()) != SI_OK) {
+    error = "cannot be read";
+    return false;
+  }
+  error.clear();
+  return true;
 }
 
 const char* IniFile::raw(std::string_view section, std::string_view key) const {
   return impl_->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+}
+
+bool IniFile::has_section(std::string_view section) const {
+  return impl_->ini.GetSection(std::string(section).c_str()) != nullptr;
 }
 
 bool IniFile::has_key(std::string_view section, std::string_view key) const { return raw(section, key) != nullptr; }

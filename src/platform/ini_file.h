@@ -25,7 +25,13 @@ class IniFile {
   IniFile& operator=(const IniFile&) = delete;
   // Reads the file; false when it cannot be read (every key then reads as missing).
   bool load(const std::filesystem::path& path);
+  // The same, with what is wrong in `error`, worded to follow the file's name:
+  // "not found", "is not a file" (a folder, a pipe: never opened), "cannot be read
+  // (<the system's reason>)", "is larger than an INI file may be" or "is not a
+  // text file" (control characters other than blanks and line ends).
+  bool load(const std::filesystem::path& path, std::string& error);
 
+  bool has_section(std::string_view section) const;
   bool has_key(std::string_view section, std::string_view key) const;
   std::string read_text(std::string_view section, std::string_view key, std::string_view fallback) const;
   int read_int(std::string_view section, std::string_view key, int fallback) const;

@@ -1,7 +1,10 @@
 // JPEG through libjpeg. libjpeg reports faults by calling error_exit, which must
-// not return; ours jumps back to the guarded call. The guarded functions below
-// hold only plain data (no object with a destructor lives across the jump), and
-// the pixel buffer is allocated outside them once the declared size is checked.
+// not return; ours jumps back to the guarded call, and so does a warning that the
+// data is corrupt (libjpeg would go on and pad the picture with grey). The guarded
+// functions below hold only plain data (no object with a destructor lives across
+// the jump); the pixels are appended row by row as they are decoded, into room
+// reserved once the declared size has passed, so a picture that breaks off early
+// never costs its whole size.
 #include <cstddef>
 #include <cstdio>
 
@@ -24,7 +27,7 @@ struct ErrorManager {
   jpeg_error_mgr pub;  // first: libjpeg sees only this part
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
-  bool ended_early;  // libjpeg pads a file that ends early and only warns
+  bool ended_early;  // the file stops before the picture does
 };
 
 void on_error_exit(j_common_ptr cinfo) {
@@ -33,10 +36,25 @@ void on_error_exit(j_common_ptr cinfo) {
   std::longjmp(err->jump, 1);
 }
 
-// Warnings are not worth a line, but a file that ends early is damaged.
+// Most warnings are not worth a line; those that say the data is cut short or
+// corrupt end the decoding as faults.
 void on_emit_message(j_common_ptr cinfo, int level) {
-  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) reinterpret_cast<ErrorManager*>(cinfo->err)->ended_early = true;
-  if (level < 0) ++cinfo->err->num_warnings;
+  if (level >= 0) return;
+  ++cinfo->err->num_warnings;
+  switch (cinfo->err->msg_code) {
+    case JWRN_JPEG_EOF:
+      reinterpret_cast<ErrorManager*>(cinfo->err)->ended_early = true;
+      on_error_exit(cinfo);
+      break;
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+      on_error_exit(cinfo);
+      break;
+    default:
+      break;
+  }
 }
 
 void on_progress(j_common_ptr cinfo) {
@@ -72,12 +90,28 @@ bool begin_output(Decoder& d) {
   return true;
 }
 
-// Decodes every row into `rows` (output_components bytes a pixel, row after row).
-bool read_rows(Decoder& d, std::uint8_t* rows, std::size_t stride) {
+// Decodes every row, appending it to `argb` (whose room is reserved); `row` holds
+// one row of output_components bytes a pixel.
+bool read_rows(Decoder& d, std::uint8_t* row, std::vector<std::uint32_t>& argb) {
   if (setjmp(d.err.jump)) return false;
+  const std::size_t width = d.cinfo.output_width;
+  const bool cmyk = d.cinfo.output_components == 4, adobe_inverted = cmyk && d.cinfo.saw_Adobe_marker;
   while (d.cinfo.output_scanline < d.cinfo.output_height) {
-    JSAMPROW row = rows + static_cast<std::size_t>(d.cinfo.output_scanline) * stride;
-    jpeg_read_scanlines(&d.cinfo, &row, 1);
+    JSAMPROW rows[1] = {row};
+    jpeg_read_scanlines(&d.cinfo, rows, 1);
+    for (std::size_t x = 0; x < width; ++x) {
+      const std::uint8_t* p = row + x * static_cast<std::size_t>(d.cinfo.output_components);
+      std::uint32_t r, g, b;
+      if (!cmyk) {
+        r = p[0], g = p[1], b = p[2];
+      } else {
+        // CMYK: Adobe writes the inks inverted.
+        const std::uint32_t c = adobe_inverted ? p[0] : 255u - p[0], m = adobe_inverted ? p[1] : 255u - p[1],
+                            y = adobe_inverted ? p[2] : 255u - p[2], k = adobe_inverted ? p[3] : 255u - p[3];
+        r = c * k / 255, g = m * k / 255, b = y * k / 255;
+      }
+      argb.push_back(0xFF000000u | r << 16 | g << 8 | b);
+    }
   }
   jpeg_finish_decompress(&d.cinfo);
   return true;
@@ -85,7 +119,7 @@ bool read_rows(Decoder& d, std::uint8_t* rows, std::size_t stride) {
 
 }  // namespace
 
-NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error) {
+NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit) {
   Decoder d{};
   d.cinfo.err = jpeg_std_error(&d.err.pub);
   d.err.pub.error_exit = on_error_exit;
@@ -97,46 +131,26 @@ NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error) 
   } release{d};
 
   auto fail = [&](const char* what) {
-    error = std::string(what) + " (" + d.err.message + ")";
+    error = d.err.ended_early ? "a truncated JPEG picture" : std::string(what) + " (" + d.err.message + ")";
     return nullptr;
   };
   if (!start(d, bytes.data(), bytes.size())) return fail("not a readable JPEG picture");
-  if (!picture_size_allowed(d.cinfo.image_width, d.cinfo.image_height, error)) return nullptr;
+  if (!picture_size_allowed(d.cinfo.image_width, d.cinfo.image_height, error, limit)) return nullptr;
   if (!begin_output(d)) return fail("a damaged JPEG picture");
 
   const int components = d.cinfo.output_components;
   const std::size_t width = d.cinfo.output_width, height = d.cinfo.output_height;
-  if (!picture_size_allowed(static_cast<std::int64_t>(width), static_cast<std::int64_t>(height), error) ||
+  if (!picture_size_allowed(static_cast<std::int64_t>(width), static_cast<std::int64_t>(height), error, limit) ||
       (components != 3 && components != 4)) {
     if (error.empty()) error = "a JPEG picture in an unknown colour layout";
     return nullptr;
   }
-  std::vector<std::uint8_t> rows(width * height * static_cast<std::size_t>(components));
-  if (!read_rows(d, rows.data(), width * static_cast<std::size_t>(components)))
-    return fail("a damaged JPEG picture");
-  if (d.err.ended_early) {
-    error = "a truncated JPEG picture";
-    return nullptr;
-  }
-
   auto picture = std::make_shared<Picture>();
   picture->width = static_cast<int>(width);
   picture->height = static_cast<int>(height);
-  picture->argb.resize(width * height);
-  const bool adobe_inverted = components == 4 && d.cinfo.saw_Adobe_marker;
-  for (std::size_t i = 0; i < width * height; ++i) {
-    const std::uint8_t* p = &rows[i * static_cast<std::size_t>(components)];
-    std::uint32_t r, g, b;
-    if (components == 3) {
-      r = p[0], g = p[1], b = p[2];
-    } else {
-      // CMYK: Adobe writes the inks inverted.
-      const std::uint32_t c = adobe_inverted ? p[0] : 255u - p[0], m = adobe_inverted ? p[1] : 255u - p[1],
-                          y = adobe_inverted ? p[2] : 255u - p[2], k = adobe_inverted ? p[3] : 255u - p[3];
-      r = c * k / 255, g = m * k / 255, b = y * k / 255;
-    }
-    picture->argb[i] = 0xFF000000u | r << 16 | g << 8 | b;
-  }
+  picture->argb.reserve(width * height);
+  std::vector<std::uint8_t> row(width * static_cast<std::size_t>(components));
+  if (!read_rows(d, row.data(), picture->argb)) return fail("a damaged JPEG picture");
   return picture;
 }
 

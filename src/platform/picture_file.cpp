@@ -1,5 +1,6 @@
 #include "platform/picture_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -7,34 +8,35 @@
 
 namespace vx {
 
-bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error) {
+bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error, const PictureLimit& limit) {
   if (width <= 0 || height <= 0) {
     error = "the picture declares no pixels";
     return false;
   }
-  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
-    error = "the picture declares " + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels, more than a picture may have";
+  const bool sides = width <= kMaxPictureSide && height <= kMaxPictureSide;
+  if (!sides || width * height > std::min(kMaxPicturePixels, limit.pixels)) {
+    error = "the picture declares " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
+            (sides && width * height <= kMaxPicturePixels ? limit.over : PictureLimit{}.over);
     return false;
   }
   return true;
 }
 
-NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error) {
+NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit) {
   static constexpr std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   auto starts_with = [&](std::span<const std::uint8_t> sig) {
     return bytes.size() >= sig.size() && std::equal(sig.begin(), sig.end(), bytes.begin());
   };
-  if (starts_with(kPng)) return decode_png(bytes, error);
+  if (starts_with(kPng)) return decode_png(bytes, error, limit);
   static constexpr std::uint8_t kJpeg[3] = {0xFF, 0xD8, 0xFF};
-  if (starts_with(kJpeg)) return decode_jpeg(bytes, error);
+  if (starts_with(kJpeg)) return decode_jpeg(bytes, error, limit);
   static constexpr std::uint8_t kBmp[2] = {'B', 'M'};
-  if (starts_with(kBmp)) return decode_bmp(bytes, error);
+  if (starts_with(kBmp)) return decode_bmp(bytes, error, limit);
   error = "not a PNG, JPEG or BMP picture";
   return nullptr;
 }
 
-NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error) {
+NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) {
@@ -51,7 +53,7 @@ NewPicture decode_picture_file(const std::filesystem::path& path, std::string& e
     error = "cannot be read";
     return nullptr;
   }
-  auto picture = decode_picture(bytes, error);
+  auto picture = decode_picture(bytes, error, limit);
   if (!picture) return nullptr;
   picture->label = path.filename().string();
   return picture;

@@ -20,20 +20,29 @@ inline constexpr std::int64_t kMaxPictureSide = 16384;
 inline constexpr std::int64_t kMaxPicturePixels = 40'000'000;
 inline constexpr std::uintmax_t kMaxPictureFileBytes = 256u << 20;
 
+// How many pixels a picture may have where it is decoded (never more than
+// kMaxPicturePixels), and how a refusal names that limit: "... pixels, more than
+// <over>".
+struct PictureLimit {
+  std::int64_t pixels = kMaxPicturePixels;
+  std::string over = "a picture may have";
+};
+
 // Whether a declared size may be decoded; otherwise `error` says why.
-bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error);
+bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error, const PictureLimit& limit = {});
 
 // Each decoder returns null and says why in `error` when the bytes are not a
-// picture it can read. The picture's label is left empty.
+// picture it can read, or declare more than `limit`. Nothing is allocated for the
+// pixels before the declared size has passed. The picture's label is left empty.
 using NewPicture = std::shared_ptr<Picture>;
-NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error);
-NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error);
-NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error);
+NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
+NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
+NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
 
 // By content: the decoder whose signature the bytes start with.
-NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error);
-// Reads and decodes a file; null with `error` set when it cannot.
-NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error);
+NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
+// Reads and decodes a regular file; null with `error` set when it cannot.
+NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
 // Reads and decodes a file, or gives the placeholder and writes one line on
 // standard error: "<shown_name>: <fault>; a red square stands in".
 PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name);

@@ -36,7 +36,7 @@ bool chunks_fit(std::span<const std::uint8_t> bytes, std::string& error) {
 
 }  // namespace
 
-NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error) {
+NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit) {
   if (bytes.size() >= 8 && !chunks_fit(bytes, error)) return nullptr;
   png_image image;
   std::memset(&image, 0, sizeof image);
@@ -45,7 +45,7 @@ NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error) {
     error = std::string("not a readable PNG picture (") + image.message + ")";
     return nullptr;
   }
-  if (!picture_size_allowed(image.width, image.height, error)) {
+  if (!picture_size_allowed(image.width, image.height, error, limit)) {
     png_image_free(&image);
     return nullptr;
   }

@@ -7,8 +7,11 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <vector>
 
 namespace vx {
@@ -20,6 +23,11 @@ struct FsoundSampleData {
 };
 
 namespace {
+
+// Sound effects are short: a file may hold 16 MB, and expand to 8 MB in the
+// mixer's format (about three minutes at 22050 Hz, 16-bit mono).
+constexpr std::uintmax_t kMaxSampleFileBytes = 16u << 20;
+constexpr std::uint64_t kMaxSampleBytes = 8u << 20;
 
 // 256 frames at 22050 Hz: an effect starts within about 12 ms of its call.
 constexpr int kChunkFrames = 256;
@@ -44,10 +52,13 @@ std::condition_variable& mixed_changed = *new std::condition_variable;
 std::uint64_t mixed_frames = 0;
 int bytes_per_frame = 2;
 
-void SDLCALL count_mixed(void*, Uint8*, int len) {
+MixTap& mix_tap = *new MixTap;  // guarded by mixed_mutex
+
+void SDLCALL count_mixed(void*, Uint8* stream, int len) {
   {
     std::lock_guard lock(mixed_mutex);
     mixed_frames += static_cast<std::uint64_t>(len / bytes_per_frame);
+    if (mix_tap) mix_tap(reinterpret_cast<const std::int16_t*>(stream), static_cast<std::size_t>(len) / 2);
   }
   mixed_changed.notify_all();
 }
@@ -100,6 +111,39 @@ bool open_output(int outputtype) {
   return true;
 }
 
+// The whole file, when it is a regular file (a pipe would block start-up) no
+// larger than a sound effect may be.
+bool read_sound_file(const char* name, std::vector<std::uint8_t>& bytes) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(name, ec);  // fails for anything but a regular file
+  if (ec || size > kMaxSampleFileBytes) return false;
+  std::ifstream in(name, std::ios::binary);
+  bytes.resize(static_cast<std::size_t>(size));
+  return in && in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Decodes a WAV file into the mixer's format, unless it would expand beyond
+// kMaxSampleBytes there (a long file at a low rate grows by the ratio of the rates).
+Mix_Chunk* load_wav(const char* name) {
+  std::vector<std::uint8_t> bytes;
+  if (!read_sound_file(name, bytes)) return nullptr;
+  SDL_AudioSpec spec;
+  Uint8* pcm = nullptr;
+  Uint32 pcm_bytes = 0;
+  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &pcm, &pcm_bytes))
+    return nullptr;
+  SDL_FreeWAV(pcm);
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  Mix_QuerySpec(&rate, &format, &channels);
+  const std::uint64_t frame_bytes = std::max(1u, SDL_AUDIO_BITSIZE(spec.format) / 8u * spec.channels);
+  const std::uint64_t frames = pcm_bytes / frame_bytes;
+  const std::uint64_t mixed_bytes = frames * static_cast<std::uint64_t>(rate) / std::max(1, spec.freq) *
+                                    (SDL_AUDIO_BITSIZE(format) / 8u) * static_cast<std::uint64_t>(channels);
+  if (mixed_bytes > kMaxSampleBytes) return nullptr;
+  return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+}
+
 auto find_sample(FsoundSample sample) {
   return std::find_if(lib.samples.begin(), lib.samples.end(), [&](const auto& s) { return s.get() == sample; });
 }
@@ -124,7 +168,7 @@ bool FSOUND_SetOutput(int outputtype) {
 FsoundSample FSOUND_Sample_Load(int, const char* name, unsigned mode, int offset, int length) {
   if (!lib.initialised || !name || offset != 0 || length != 0) return nullptr;
   if (!lib.open && !open_output(kFsoundOutputDirectSound)) return nullptr;
-  Mix_Chunk* chunk = Mix_LoadWAV(name);
+  Mix_Chunk* chunk = load_wav(name);
   if (!chunk) return nullptr;
   auto sample = std::make_unique<FsoundSampleData>();
   sample->chunk = chunk;
@@ -171,6 +215,11 @@ void FSOUND_Close() {
 
 std::string fsound_driver() { return lib.driver; }
 int fsound_rate() { return lib.open ? lib.rate : 0; }
+
+void fsound_tap_mix(MixTap tap) {
+  std::lock_guard lock(mixed_mutex);
+  mix_tap = std::move(tap);
+}
 
 std::uint64_t fsound_mixed_frames() {
   std::lock_guard lock(mixed_mutex);

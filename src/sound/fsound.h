@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vx {
@@ -34,7 +35,8 @@ bool FSOUND_Init(int mixrate, int maxchannels, unsigned flags);
 bool FSOUND_SetOutput(int outputtype);
 // Loads and decodes a whole file (offset and length must be 0). Mode
 // kFsoundLoopNormal makes it loop. Returns nullptr when the file cannot be read or
-// decoded, or before FSOUND_Init.
+// decoded, is no regular file (never opened then), would take more memory than a
+// sound effect may, or before FSOUND_Init.
 FsoundSample FSOUND_Sample_Load(int index, const char* name, unsigned mode, int offset, int length);
 // Starts `sample` on `channel` (0..channels-1, or kFsoundFreeSlot), cutting off what
 // sounds there. Returns the channel, or -1 (a nullptr sample does nothing at all).
@@ -61,6 +63,10 @@ struct FsoundCalls {
 std::string fsound_driver();  // the SDL audio driver in use, "" while closed
 int fsound_rate();            // frames per second of the mix, 0 while closed
 std::uint64_t fsound_mixed_frames();
+// Hands every mixed chunk to `tap`, on the mixer's thread, as 16-bit mono samples
+// at fsound_rate() (the format the output is opened in); an empty tap ends it.
+using MixTap = std::function<void(const std::int16_t* samples, std::size_t count)>;
+void fsound_tap_mix(MixTap tap);
 // Waits until the mixer has mixed `frames` frames since the output opened (the
 // mixer runs on its own thread). False on timeout or when the output is closed.
 bool fsound_wait_mixed(std::uint64_t frames, std::chrono::milliseconds timeout);

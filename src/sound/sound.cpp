@@ -34,7 +34,7 @@ bool Sound::start(std::string_view choice, SettingsStore& settings) {
   show_error_box(kSoundFolderBroken);
   settings.write_int(SettingKey::SoundMode, -1);
   settings.write_bool(SettingKey::SplashScreen, true);
-  request_termination();
+  request_termination(Ending::Fault);
   return false;
 }
 

@@ -7,9 +7,11 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 
 #include "asset_files.h"
 #include "display/elements.h"
+#include "image_io.h"
 #include "skin_check.h"
 
 namespace vx::assets::test {
@@ -100,6 +102,49 @@ TEST_F(BrokenSkin, RowsOutOfOrderAndAShotAboveItsCellAreFaults) {
   const auto faults = check_skin(dir_);
   EXPECT_TRUE(mentions(faults, el_enemy(1, 6), "is not above im_enemy_01_05"));
   EXPECT_TRUE(mentions(faults, el_fire(5, 9), "does not sit below im_enemy_05_09"));
+}
+
+// What the program refuses, the check reports and --compose does not draw: the
+// file it would have replaced keeps what it held.
+TEST_F(BrokenSkin, ASkinPastTheProgramsLimitsFailsTheCheckAndIsNotComposed) {
+  const fs::path out = dir_ / "composed.png";
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"a console 100000 wide", [&] { ini_->SetLongValue("Common", "GameWidth", 100000); },
+       "[Common] GameWidth 100000, outside 1..8192"},
+      {"an element at 2147483647", [&] { set(im_background, "Left", 2147483647); },
+       "[Image1] Left 2147483647, outside -8192..8192"},
+      {"pictures past the skin's pixels",
+       [&] {
+         QImage big(3000, 3000, QImage::Format_RGB32);
+         big.fill(Qt::darkBlue);
+         for (ElementId id : {el_enemy(1, 9), el_enemy(2, 9)})
+           write_png(dir_ / ini_->GetValue(section(id).c_str(), "Filename", ""), big, false);
+       },
+       "that a skin's pictures may have together"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir_);
+    fs::copy(skin_folders().at(0), dir_, fs::copy_options::recursive);
+    ini_ = load_ini(dir_ / "Skin.ini");
+    c.make();
+    save();
+    const ToolRun check = run("--check " + dir_.string());
+    EXPECT_EQ(check.status, 1);
+    EXPECT_NE(check.output.find(c.said), std::string::npos) << check.output;
+    std::ofstream(out) << "what was there before";
+    const ToolRun compose = run("--compose " + dir_.string() + " --state on --out " + out.string());
+    EXPECT_EQ(compose.status, 1) << compose.output;
+    EXPECT_NE(compose.output.find(c.said), std::string::npos) << compose.output;
+    std::ifstream kept(out);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()),
+              "what was there before");
+  }
 }
 
 TEST(Check, AFolderWithoutDescriptionIsOneFault) {

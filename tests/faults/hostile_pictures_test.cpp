@@ -77,6 +77,60 @@ TEST(HostilePictures, AsElementPicturesEachGetsTheRedSquareAndOneLineNamingIt) {
   EXPECT_FALSE(termination_requested());
 }
 
+// The pictures of one skin together may not pass kMaxSkinPixels: one that would is
+// refused before it is decoded, gets the red square and a line naming the file
+// and the limit. Ten elements naming one picture through links that declares
+// 6000 x 6000, and two elements with 3000 x 3000 each (the first fits, the second
+// would pass the limit).
+TEST(HostilePictures, PicturesPastTheSkinsPixelsAreRedSquaresWithALineNamingTheLimit) {
+  namespace fs = std::filesystem;
+  set_termination_hook({});
+  IniFile ini;
+  ASSERT_TRUE(ini.load(installed(skin_folder() + "Skin.ini")));
+  const auto file_of = [&](ElementId id) { return ini.read_text("Image" + std::to_string(id + 1), "Filename", ""); };
+  const fs::path big = installation() / "big.png", wide = installation() / "wide.png";
+  write_file(big, png_declaring(6000, 6000));
+  write_file(wide, encode_png(solid_picture(3000, 3000, 0xFF204060)));
+  std::vector<std::unique_ptr<MissingFile>> kept;
+  auto link = [&](ElementId id, const fs::path& to, bool hard) {
+    const fs::path file = installed(skin_folder() + file_of(id));
+    kept.push_back(std::make_unique<MissingFile>(file));
+    hard ? fs::create_hard_link(to, file) : fs::create_symlink(to, file);
+  };
+  std::vector<ElementId> refused;
+  for (int c = 1; c <= 5; ++c)
+    for (int r : {9, 8}) {
+      link(el_fire(c, r), big, false);
+      refused.push_back(el_fire(c, r));
+    }
+  const ElementId fits = el_enemy(1, 9), passes = el_enemy(2, 9);
+  link(fits, wide, true);
+  link(passes, wide, true);
+  refused.push_back(passes);
+
+  SpriteBoard board;
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(load_installed_skin(skin_folder(), false, board));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(board[fits].picture->width, 3000);
+  for (const ElementId id : refused) {
+    SCOPED_TRACE(element_name(id));
+    EXPECT_EQ(board[id].picture, placeholder_picture());
+    const std::string line = skin_folder() + file_of(id) + ": the picture declares ";
+    const auto at = said.find(line);
+    ASSERT_NE(at, std::string::npos) << said;
+    EXPECT_NE(
+        said.substr(at, said.find('\n', at) - at).find("of the 16777216 that a skin's pictures may have together"),
+        std::string::npos)
+        << said;
+  }
+  EXPECT_EQ(lines_of(said).size(), refused.size());
+  EXPECT_FALSE(termination_requested());
+  kept.clear();  // the pictures go back over the links
+  fs::remove(big);
+  fs::remove(wide);
+}
+
 TEST(HostilePictures, AsTheBackdropItIsNotShownAndNamed) {
   IniFile ini;
   ASSERT_TRUE(ini.load(installed(skin_folder() + "Skin.ini")));

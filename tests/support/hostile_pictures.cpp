@@ -78,6 +78,14 @@ std::vector<HostilePicture> hostile_pictures() {
   for (std::size_t at : {sof + 5, sof + 7}) jpeg[at] = 0xFF, jpeg[at + 1] = 0xDC;
   all.push_back({"huge.jpg", "a JPEG declaring 65500 x 65500", "65500 x 65500", jpeg});
 
+  // A small JPEG whose frame header claims 16000 x 2500: its data runs out after
+  // the first few blocks (libjpeg would pad the rest with grey and only warn).
+  Bytes claims = encode_jpeg(solid_picture(16, 16, 0xFF3366CC));
+  const std::size_t frame = find_marker(claims, 0xC0);
+  claims[frame + 5] = 0x09, claims[frame + 6] = 0xC4;  // 2500 rows
+  claims[frame + 7] = 0x3E, claims[frame + 8] = 0x80;  // 16000 columns
+  all.push_back({"claims.jpg", "a JPEG declaring 16000 x 2500 over 16 x 16 pixels of data", "damaged JPEG", claims});
+
   // A progressive JPEG whose last scan repeats 5000 times.
   Bytes progressive = encode_jpeg(solid_picture(256, 256, 0xFF808080), true);
   const std::size_t last_scan = find_marker(progressive, 0xDA, true);

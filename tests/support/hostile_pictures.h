@@ -24,7 +24,8 @@ struct HostilePicture {
 Bytes png_declaring(std::uint32_t width, std::uint32_t height);
 
 // Every kind, one file each: a PNG declaring 60000 x 60000 in about 300 bytes, a
-// JPEG declaring 65500 x 65500, a progressive JPEG with 5000 scans, BMPs with a
+// JPEG declaring 65500 x 65500, a JPEG declaring 16000 x 2500 (within the limit of
+// one picture) with the data of 16 x 16, a progressive JPEG with 5000 scans, BMPs with a
 // negative width, the most negative height and a huge size, and a PNG, a JPEG and
 // a BMP cut off halfway.
 std::vector<HostilePicture> hostile_pictures();

@@ -6,8 +6,8 @@
 
 #include "image_io.h"
 #include "looks.h"
-#include "platform/ini_file.h"
 #include "platform/picture.h"
+#include "skin/skin_description.h"
 
 namespace vx::assets {
 namespace {
@@ -29,8 +29,8 @@ QImage placeholder() {
 
 class Board {
  public:
-  Board(const SkinFile& skin, std::vector<std::string>* problems) {
-    std::map<std::filesystem::path, LoadedPicture> cache;
+  // The skin's pictures, decoded through `pictures` (within the skin's limit).
+  Board(const SkinFile& skin, SkinPictures& pictures, std::vector<std::string>* problems) {
     for (int i = 0; i < kSkinElementCount; ++i) {
       const SkinImageKeys& keys = skin.images[i];
       Sprite& s = s_[i];
@@ -42,15 +42,15 @@ class Board {
         note(problems, i, keys.filename + " not found");
         continue;
       }
-      auto it = cache.find(*file);
-      if (it == cache.end()) it = cache.emplace(*file, read_picture(*file)).first;
-      if (it->second.image.isNull()) {
+      std::string error;
+      const LoadedPicture loaded = as_loaded(pictures.load(*file, error), error);
+      if (loaded.image.isNull()) {
         s.picture = placeholder();
-        note(problems, i, keys.filename + ": " + it->second.error);
+        note(problems, i, keys.filename + ": " + loaded.error);
         continue;
       }
-      s.picture = it->second.image;
-      s.has_alpha = it->second.has_alpha;
+      s.picture = loaded.image;
+      s.has_alpha = loaded.has_alpha;
     }
   }
 
@@ -200,8 +200,10 @@ std::optional<ComposeState> compose_state_by_name(std::string_view name) {
   return std::nullopt;
 }
 
-QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std::string>* problems) {
-  Board board(skin, problems);
+QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std::string>* problems,
+                      SkinPictures* pictures) {
+  SkinPictures own;
+  Board board(skin, pictures ? *pictures : own, problems);
   set_state(board, state);
   const QColor key = parse_colour(skin.transp_color).value_or(QColor(255, 0, 255));
   QImage frame(std::max(1, skin.game_width), std::max(1, skin.game_height), QImage::Format_RGB32);
@@ -212,39 +214,41 @@ QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std:
   return frame;
 }
 
-QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen, std::vector<std::string>* problems) {
-  Board board(skin, problems);
+QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen, std::vector<std::string>* problems,
+                          SkinPictures* pictures) {
+  // The program loads the backdrop and the logo first, then the elements.
+  SkinPictures own;
+  SkinPictures& decoded = pictures ? *pictures : own;
+  auto read = [&](const char* key, const std::string& name) -> std::optional<LoadedPicture> {
+    const auto file = names_file(name) ? find_in_folder(skin.folder, name) : std::nullopt;
+    if (!file) return std::nullopt;
+    std::string error;
+    LoadedPicture loaded = as_loaded(decoded.load(*file, error), error);
+    if (loaded.image.isNull() && problems) problems->push_back(std::string(key) + ": " + name + ": " + error);
+    return loaded;
+  };
+  const auto backdrop = read("[Fullscreen] BackdropFile", skin.backdrop_file);
+  const auto logo = read("[Fullscreen] LogoFile", skin.logo_file);
+  Board board(skin, decoded, problems);
   set_state(board, state);
   QImage frame(screen, QImage::Format_RGB32);
   frame.fill(parse_colour(skin.bg_color).value_or(Qt::black));
   QPainter p(&frame);
-  if (names_file(skin.backdrop_file))
-    if (const auto file = find_in_folder(skin.folder, skin.backdrop_file)) {
-      const LoadedPicture bd = read_picture(*file);
-      if (!bd.image.isNull()) {
-        if (skin.backdrop_stretch == 1)
-          p.drawImage(QRect(QPoint(0, 0), screen), bd.image);
-        else
-          p.drawImage((screen.width() - bd.image.width()) / 2, (screen.height() - bd.image.height()) / 2, bd.image);
-      }
-    }
-  if (names_file(skin.logo_file))
-    if (const auto file = find_in_folder(skin.folder, skin.logo_file)) {
-      const LoadedPicture logo = read_picture(*file);
-      if (!logo.image.isNull()) {
-        const int right = screen.width() - logo.image.width(), bottom = screen.height() - logo.image.height();
-        const int pos = skin.logo_position;
-        const QPoint at(pos == 1 || pos == 3 ? right : 0, pos >= 2 && pos <= 3 ? bottom : 0);
-        p.drawImage(at, logo.image);
-      }
-    }
-  // A non-zero number places the console; anything else ("Center", "0") centres it.
-  auto offset = [](const std::string& text, int screen_size, int area) {
-    const auto v = parse_ini_int(text);
-    return v && *v != 0 ? *v : (screen_size - area) / 2;
-  };
-  board.paint(p, {offset(skin.offset_x, screen.width(), skin.game_width),
-                  offset(skin.offset_y, screen.height(), skin.game_height)});
+  if (backdrop && !backdrop->image.isNull()) {
+    const QImage& bd = backdrop->image;
+    if (skin.backdrop_stretch == 1)
+      p.drawImage(QRect(QPoint(0, 0), screen), bd);
+    else
+      p.drawImage((screen.width() - bd.width()) / 2, (screen.height() - bd.height()) / 2, bd);
+  }
+  if (logo && !logo->image.isNull()) {
+    const int right = screen.width() - logo->image.width(), bottom = screen.height() - logo->image.height();
+    const int pos = skin.logo_position;
+    const QPoint at(pos == 1 || pos == 3 ? right : 0, pos >= 2 && pos <= 3 ? bottom : 0);
+    p.drawImage(at, logo->image);
+  }
+  board.paint(p, {console_offset(skin.offset_x, screen.width(), skin.game_width),
+                  console_offset(skin.offset_y, screen.height(), skin.game_height)});
   p.end();
   return frame;
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/skin_description.h"
 #include "skin_file.h"
 
 namespace vx::assets {
@@ -26,11 +27,14 @@ std::optional<ComposeState> compose_state_by_name(std::string_view name);
 
 // The window in windowed mode: pixels of the colour key are where it is
 // see-through. Problems (missing or broken pictures) are added to `problems`.
-QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std::string>* problems = nullptr);
+// The pictures are decoded through `pictures` when given (which then tells
+// whether they passed the skin's limit), else through a set of their own.
+QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std::string>* problems = nullptr,
+                      SkinPictures* pictures = nullptr);
 
 // The whole screen in full-screen mode (backdrop, logo, console at its offsets).
 QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen,
-                          std::vector<std::string>* problems = nullptr);
+                          std::vector<std::string>* problems = nullptr, SkinPictures* pictures = nullptr);
 
 // A copy with every pixel of colour `key` shown as a grey checkerboard.
 QImage key_as_checkerboard(const QImage& frame, QColor key);

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include "platform/output_file.h"
 #include "platform/picture_file.h"
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
@@ -10,22 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace vx::assets {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const {
-    if (f) std::fclose(f);
-  }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File open_file(const std::filesystem::path& file, const char* mode) { return File(std::fopen(file.c_str(), mode)); }
 
 // ---- PNG -------------------------------------------------------------------
 
@@ -109,9 +100,11 @@ void write_png(const std::filesystem::path& file, const QImage& img, bool with_a
   const QImage src = img.convertToFormat(with_alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
   std::vector<png_bytep> rows(static_cast<std::size_t>(src.height()));
   for (int y = 0; y < src.height(); ++y) rows[y] = const_cast<png_bytep>(src.constScanLine(y));
-  File f = open_file(file, "wb");
-  if (!f || !png_write_rows(f.get(), src.width(), src.height(), with_alpha, rows.data()))
-    throw std::runtime_error("cannot write " + file.string());
+  OutputFile out(file);
+  std::string error = "cannot write " + file.string();
+  if (!out.ok() || !png_write_rows(out.stream(), src.width(), src.height(), with_alpha, rows.data()) ||
+      !out.commit(error))
+    throw std::runtime_error(error);
 }
 
 void write_jpeg(const std::filesystem::path& file, const QImage& img, int quality) {
@@ -120,10 +113,12 @@ void write_jpeg(const std::filesystem::path& file, const QImage& img, int qualit
   for (int y = 0; y < src.height(); ++y)
     std::memcpy(rgb.data() + static_cast<std::size_t>(y) * src.width() * 3, src.constScanLine(y),
                 static_cast<std::size_t>(src.width()) * 3);
-  File f = open_file(file, "wb");
+  OutputFile out(file);
   char message[JMSG_LENGTH_MAX] = {};
-  if (!f || !jpeg_encode(f.get(), src.width(), src.height(), quality, rgb.data(), message))
-    throw std::runtime_error("cannot write " + file.string() + " " + message);
+  std::string error = "cannot write " + file.string();
+  if (!out.ok() || !jpeg_encode(out.stream(), src.width(), src.height(), quality, rgb.data(), message))
+    throw std::runtime_error(error + " " + message);
+  if (!out.commit(error)) throw std::runtime_error(error);
 }
 
 void write_bmp(const std::filesystem::path& file, const QImage& img) {
@@ -158,14 +153,17 @@ void write_bmp(const std::filesystem::path& file, const QImage& img) {
     }
     for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < stride; ++pad) b.push_back(0);
   }
-  std::ofstream out(file, std::ios::binary);
-  if (!out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size())))
-    throw std::runtime_error("cannot write " + file.string());
+  std::string error;
+  if (!write_output_file(file, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()), error))
+    throw std::runtime_error(error);
 }
 
 LoadedPicture read_picture(const std::filesystem::path& file) {
   std::string error;
-  const auto picture = decode_picture_file(file, error);
+  return as_loaded(decode_picture_file(file, error), error);
+}
+
+LoadedPicture as_loaded(const PictureRef& picture, const std::string& error) {
   if (!picture) return {QImage(), false, error};
   QImage img(picture->width, picture->height, QImage::Format_ARGB32);
   for (int y = 0; y < picture->height; ++y)

@@ -7,8 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/picture.h"
+
 namespace vx::assets {
 
+// Each writer makes the file whole or not at all (an existing file is replaced
+// only once the new one is complete), and throws std::runtime_error naming it.
 // Writes `img` as PNG: 8-bit RGBA when `with_alpha`, else 8-bit RGB (alpha dropped).
 void write_png(const std::filesystem::path& file, const QImage& img, bool with_alpha);
 // Writes `img` as a baseline JPEG of the given quality (1..100).
@@ -24,5 +28,7 @@ struct LoadedPicture {
 
 // Reads a PNG, JPEG or BMP file as the program does, recognised by its first bytes.
 LoadedPicture read_picture(const std::filesystem::path& file);
+// A picture the program's decoders made (null: `error` says why it was not).
+LoadedPicture as_loaded(const PictureRef& picture, const std::string& error);
 
 }  // namespace vx::assets

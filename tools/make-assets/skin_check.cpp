@@ -5,8 +5,8 @@
 #include <optional>
 #include <set>
 
-#include "image_io.h"
 #include "looks.h"
+#include "skin/skin_description.h"
 #include "skin_file.h"
 
 namespace vx::assets {
@@ -52,8 +52,8 @@ class Checker {
       faults_.push_back(key + ": " + value + " not found");
       return;
     }
-    const LoadedPicture pic = read_picture(*file);
-    if (pic.image.isNull()) faults_.push_back(key + ": " + value + ": " + pic.error);
+    std::string error;
+    if (!pictures_.load(*file, error)) faults_.push_back(key + ": " + value + ": " + error);
   }
 
   void check_element(ElementId id) {
@@ -68,11 +68,11 @@ class Checker {
     } else if (const auto file = find_in_folder(skin_.folder, keys.filename); !file) {
       fault(id, keys.filename + " not found");
     } else {
-      const LoadedPicture pic = read_picture(*file);
-      if (pic.image.isNull())
-        fault(id, keys.filename + ": " + pic.error);
+      std::string error;
+      if (const PictureRef pic = pictures_.load(*file, error))
+        size_[id] = QSize(pic->width, pic->height);
       else
-        size_[id] = pic.image.size();
+        fault(id, keys.filename + ": " + error);
     }
     const QRect area(0, 0, skin_.game_width, skin_.game_height);
     if (keys.box.width() <= 0 || keys.box.height() <= 0)
@@ -162,6 +162,7 @@ class Checker {
   }
 
   const SkinFile& skin_;
+  SkinPictures pictures_;  // within the skin's limit, as the program reads them
   std::array<std::optional<QSize>, kSkinElementCount> size_{};
   std::vector<std::string> faults_;
   std::set<std::string> seen_;

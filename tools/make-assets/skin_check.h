@@ -1,4 +1,5 @@
-// Validates a skin folder the way a careful loader would see it: every ImageN
+// Validates a skin folder the way a careful loader would see it: the description
+// and the pictures within the program's limits, every ImageN
 // section with its keys, every named picture present and decodable and fitting its
 // box, every box inside the console area, the 45 enemy, 40 shot and 5 ship cells
 // on their lattice without overlaps, the look pictures fitting the cells that show

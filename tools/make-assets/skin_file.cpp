@@ -6,6 +6,7 @@
 
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
+#include "skin/skin_description.h"
 
 namespace vx::assets {
 
@@ -41,62 +42,31 @@ std::optional<std::filesystem::path> find_in_folder(const std::filesystem::path&
 
 std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, const std::string& description,
                                        std::string& error) {
-  const auto ini_path = find_in_folder(folder, description);
-  if (!ini_path) {
-    error = "description file " + description + " not found";
-    return std::nullopt;
-  }
-  IniFile ini;  // names are not case-sensitive
-  if (!ini.load(*ini_path)) {
-    error = "cannot read " + ini_path->string();
+  const auto d = read_skin_description(resolve_path(description, folder), error);
+  if (!d) {
+    error = "description file " + description + " " + error;
     return std::nullopt;
   }
   SkinFile skin;
   skin.folder = folder;
-  auto text = [&](const char* section, const char* key, std::string& into) {
-    if (ini.has_key(section, key))
-      into = ini.read_text(section, key, "");
-    else
-      skin.faults.push_back(std::string("[") + section + "] " + key + " missing");
-  };
-  auto number = [&](const char* section, const char* key, int& into) {
-    const bool present = ini.has_key(section, key);
-    const auto n = present ? parse_ini_int(ini.read_text(section, key, "")) : std::nullopt;
-    if (n)
-      into = *n;
-    else
-      skin.faults.push_back(std::string("[") + section + "] " + key + (present ? " is not a number" : " missing"));
-  };
-  number("Common", "GameWidth", skin.game_width);
-  number("Common", "GameHeight", skin.game_height);
-  text("Fullscreen", "BackdropFile", skin.backdrop_file);
-  number("Fullscreen", "BackdropStretch", skin.backdrop_stretch);
-  text("Fullscreen", "BgColor", skin.bg_color);
-  text("Fullscreen", "GameOffsetX", skin.offset_x);
-  text("Fullscreen", "GameOffsetY", skin.offset_y);
-  text("Fullscreen", "LogoFile", skin.logo_file);
-  number("Fullscreen", "LogoPosition", skin.logo_position);
-  text("Shaped", "TranspColor", skin.transp_color);
-
-  for (int n = 1; n <= kSkinElementCount; ++n) {
-    SkinImageKeys& img = skin.images[n - 1];
-    const std::string section = "Image" + std::to_string(n);
-    if (ini.has_key(section, "Filename"))
-      img.filename = ini.read_text(section, "Filename", "");
-    else
-      img.missing.push_back("Filename");
-    int v[4] = {0, 0, 0, 0};
-    const char* keys[4] = {"Left", "Top", "Width", "Height"};
-    for (int k = 0; k < 4; ++k) {
-      const auto parsed =
-          ini.has_key(section, keys[k]) ? parse_ini_int(ini.read_text(section, keys[k], "")) : std::nullopt;
-      if (parsed)
-        v[k] = *parsed;
-      else
-        img.missing.push_back(keys[k]);
-    }
-    img.section_present = img.missing.size() < 5;
-    img.box = QRect(v[0], v[1], v[2], v[3]);
+  skin.game_width = d->GameWidth;
+  skin.game_height = d->GameHeight;
+  skin.backdrop_file = d->BackdropFile;
+  skin.logo_file = d->LogoFile;
+  skin.backdrop_stretch = d->BackdropStretch;
+  skin.logo_position = d->LogoPosition;
+  skin.bg_color = d->BgColor;
+  skin.offset_x = d->GameOffsetX;
+  skin.offset_y = d->GameOffsetY;
+  skin.transp_color = d->TranspColor;
+  skin.faults = d->missing;
+  for (int i = 0; i < kSkinElementCount; ++i) {
+    const auto& keys = d->images[i];
+    SkinImageKeys& img = skin.images[i];
+    img.filename = keys.Filename;
+    img.box = QRect(keys.Left, keys.Top, keys.Width, keys.Height);
+    img.missing = keys.missing;
+    img.section_present = keys.section_present;
   }
   return skin;
 }

@@ -1,8 +1,8 @@
-// Reading a skin folder the way the program does, with its INI reader and path
-// lookup: the description file (names not case-sensitive), Windows-style file
-// names resolved inside the folder (also when their case differs), colours in the
-// "$00BBGGRR" or decimal syntax, and which keys are missing. Used by --check,
-// --compose and the tests.
+// Reading a skin folder the way the program does, through its reader of skin
+// descriptions with its limits (skin/skin_description.h) and its path lookup:
+// Windows-style file names resolved inside the folder (also when their case
+// differs), colours in the "$00BBGGRR" or decimal syntax, and which keys are
+// missing. Used by --check, --compose and the tests.
 #pragma once
 
 #include <QColor>
@@ -29,13 +29,15 @@ struct SkinFile {
   int game_width = 528, game_height = 747;
   std::string backdrop_file = "nil", logo_file = "nil";
   int backdrop_stretch = 0, logo_position = 1;
-  std::string bg_color = "$00000000", offset_x = "Center", offset_y = "Center";
+  std::string bg_color = "$00000000";
+  std::optional<int> offset_x, offset_y;  // none: centred
   std::string transp_color = "$00ff00ff";
   std::array<SkinImageKeys, kSkinElementCount> images;
   std::vector<std::string> faults;  // keys of Common, Fullscreen, Shaped that are missing
 };
 
-// Reads `folder`/`description`; nullopt with `error` set when it cannot be read.
+// Reads `folder`/`description`; nullopt with `error` set when it cannot be read or
+// passes a limit of the program's.
 std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, const std::string& description,
                                        std::string& error);
 

@@ -7,6 +7,7 @@
 
 #include "compose.h"
 #include "image_io.h"
+#include "skin/skin_description.h"
 #include "skin_check.h"
 #include "skin_file.h"
 
@@ -45,8 +46,9 @@ int compose(int argc, char** argv) {
       } catch (...) {
         screen = {};
       }
-      if (x == std::string::npos || screen.width() <= 0 || screen.height() <= 0 || screen.width() > 8192 ||
-          screen.height() > 8192) {
+      std::string limit;
+      if (x == std::string::npos || screen.width() <= 0 || screen.height() <= 0 ||
+          !canvas_allowed(screen.width(), screen.height(), limit)) {
         std::cerr << "make-assets: --fullscreen wants a screen size like 1920x1080, not " << val << '\n';
         return 2;
       }
@@ -67,13 +69,18 @@ int compose(int argc, char** argv) {
     return 1;
   }
   std::vector<std::string> problems;
+  SkinPictures pictures;
   QImage frame;
   if (screen.isValid())
-    frame = compose_fullscreen(*skin, *state, screen, &problems);
+    frame = compose_fullscreen(*skin, *state, screen, &problems, &pictures);
   else
-    frame = key_as_checkerboard(compose_window(*skin, *state, &problems),
+    frame = key_as_checkerboard(compose_window(*skin, *state, &problems, &pictures),
                                 parse_colour(skin->transp_color).value_or(QColor(255, 0, 255)));
   for (const std::string& p : problems) std::cerr << folder << ": " << p << '\n';
+  if (pictures.passed_limit()) {
+    std::cerr << folder << ": the skin's pictures pass the program's limits; " << out << " is not written\n";
+    return 1;
+  }
   write_png(out, frame, false);
   return problems.empty() ? 0 : 1;
 }

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <stdexcept>
 #include <string>
+
+#include "platform/output_file.h"
 
 namespace vx::assets {
 namespace {
@@ -38,15 +39,8 @@ void write_wav(const std::filesystem::path& file, const Wave& wave) {
     put(out, static_cast<std::uint32_t>(static_cast<std::int16_t>(s)) & 0xFFFFu, 2);
   }
 
-  const std::filesystem::path part = file.string() + ".part";
-  {
-    std::ofstream f(part, std::ios::binary | std::ios::trunc);
-    f.write(out.data(), static_cast<std::streamsize>(out.size()));
-    if (!f.flush()) throw std::runtime_error(file.string() + ": cannot be written");
-  }
-  std::error_code ec;
-  std::filesystem::rename(part, file, ec);
-  if (ec) throw std::runtime_error(file.string() + ": cannot be written (" + ec.message() + ")");
+  std::string error;
+  if (!write_output_file(file, out, error)) throw std::runtime_error(error);
 }
 
 }  // namespace vx::assets

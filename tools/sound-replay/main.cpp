@@ -1,9 +1,10 @@
 // vornix-sound-replay [--data-dir DIR] [--wav FILE] [EVENTS|-]: plays the sound
 // events of vornix-script's dumps at their times, through the sound device, or
-// into FILE as a WAV (SDL's disk driver, faster than real time).
+// into FILE as a WAV (mixed faster than real time, written whole or not at all).
 //   vornix-script game.vxs | vornix-sound-replay --wav game.wav
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -20,15 +21,6 @@ namespace {
 int usage() {
   std::cerr << "usage: vornix-sound-replay [--data-dir DIR] [--wav FILE] [EVENTS|-]\n";
   return 2;
-}
-
-// The disk driver's file (the 16-bit mono mix) as a WAV.
-void raw_to_wav(const std::filesystem::path& raw, const std::filesystem::path& wav) {
-  std::ifstream in(raw, std::ios::binary);
-  std::int16_t sample;
-  vx::assets::Wave mix;
-  while (in.read(reinterpret_cast<char*>(&sample), sizeof sample)) mix.push_back(sample / 32767.0f);
-  vx::assets::write_wav(wav, mix);
 }
 
 }  // namespace
@@ -59,11 +51,15 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  const std::filesystem::path raw = wav.string() + ".raw";
+  // To a file: SDL's disk driver paces the mixer as fast as it goes and writes
+  // nowhere; the mix is kept as it is made and written whole at the end.
+  std::vector<std::int16_t> mix;
   if (!wav.empty()) {
     SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
-    SDL_setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    SDL_setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     SDL_setenv("SDL_DISKAUDIODELAY", "1", 1);
+    vx::fsound_tap_mix(
+        [&mix](const std::int16_t* samples, std::size_t count) { mix.insert(mix.end(), samples, samples + count); });
   }
   vx::Sound sound(data_dir / "Sound");
   if (!sound.open(vx::kFsoundOutputDirectSound)) {
@@ -72,16 +68,21 @@ int main(int argc, char** argv) {
     return 1;
   }
   const bool played = vx::replay_sound_events(events, sound, 6000);
-  sound.shutdown();
-  if (!played) std::cerr << "vornix-sound-replay: the mixer stopped\n";
+  sound.shutdown();  // the mixer has stopped: the mix is complete
+  vx::fsound_tap_mix({});
+  if (!played) {
+    std::cerr << "vornix-sound-replay: the mixer stopped\n";
+    return 1;
+  }
   if (!wav.empty()) {
+    vx::assets::Wave wave(mix.size());
+    std::transform(mix.begin(), mix.end(), wave.begin(), [](std::int16_t v) { return v / 32767.0f; });
     try {
-      raw_to_wav(raw, wav);
+      vx::assets::write_wav(wav, wave);
     } catch (const std::exception& e) {
       std::cerr << e.what() << '\n';
       return 1;
     }
-    std::filesystem::remove(raw);
   }
-  return played ? 0 : 1;
+  return 0;
 }
