@@ -1,21 +1,21 @@
 // Fuzzes the INI reader with untrusted Config.ini / Skin.ini text, reading the keys
 // the program reads.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "platform/ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string path = "/tmp/vornix-fuzz-" + std::to_string(::getpid()) + ".ini";
+  static const std::filesystem::path path = fuzz_folder() / "Config.ini";
   if (FILE* f = std::fopen(path.c_str(), "wb")) {
     std::fwrite(data, 1, size, f);
     std::fclose(f);
   }
   vx::IniFile ini;
-  ini.load(path);
+  std::string error;
+  if (!ini.load(path, error) && error.empty()) std::abort();  // a refusal always says why
   (void)ini.read_int("Common", "Skins", 2);
   (void)ini.read_text("Skin1", "Path", "Graphics\\Skin1\\");
   (void)ini.read_int("manual", "MANUALHEIGHT", 675);

@@ -12,7 +12,7 @@
 template <typename Decode>
 int fuzz_picture(const std::uint8_t* data, std::size_t size, Decode decode) {
   std::string error;
-  const auto picture = decode(std::span<const std::uint8_t>(data, size), error);
+  const auto picture = decode(std::span<const std::uint8_t>(data, size), error, vx::PictureLimit{});
   if (picture) {
     const auto pixels = static_cast<std::int64_t>(picture->width) * picture->height;
     if (picture->width < 1 || picture->height < 1 || pixels > vx::kMaxPicturePixels ||
