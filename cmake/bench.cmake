@@ -19,5 +19,8 @@ if(VORNIX_BENCH)
   if(VORNIX_TESTS)
     add_executable(picture-bench bench/picture_bench.cpp)
     target_link_libraries(picture-bench PRIVATE vornix-platform vornix-test-install benchmark::benchmark)
+    # The costliest skin within the limits, for the whole program's start-up and memory.
+    add_executable(worst-skin bench/worst_skin.cpp)
+    target_link_libraries(worst-skin PRIVATE vornix-skin vornix-test-install)
   endif()
 endif()
