@@ -11,9 +11,21 @@ target_link_libraries(vornix-gamepad PUBLIC PkgConfig::SDL2_ONLY)
 # Sound held while the game is paused.
 target_sources(vornix-sound PRIVATE src/sound/sound_pause.cpp)
 
-# The console window's additions: zoom, full screen fitted, pause while inactive, pads.
-target_sources(vornix-display PRIVATE src/display/console_view.cpp src/display/console_window_extras.cpp)
+# The console window's additions: zoom (fitted to the screen), full screen fitted,
+# pause while inactive, pads, the window's place remembered.
+target_sources(vornix-display PRIVATE src/display/console_view.cpp src/display/console_window_extras.cpp
+                                      src/display/window_placement.cpp src/display/console_window_place.cpp)
 target_link_libraries(vornix-display PUBLIC vornix-gamepad)
+
+# Held keys on an X server: XKB's detectable auto-repeat on the program's connection.
+pkg_check_modules(XCB_XKB IMPORTED_TARGET xcb-xkb)
+target_sources(vornix-platform-qt PRIVATE src/platform/x11_key_repeat.cpp)
+if(XCB_XKB_FOUND)
+  target_compile_definitions(vornix-platform-qt PRIVATE VORNIX_HAVE_XCB_XKB=1)
+  target_link_libraries(vornix-platform-qt PUBLIC PkgConfig::XCB_XKB)
+else()
+  message(WARNING "xcb-xkb not found (libxcb-xkb-dev): on an X server a held key may count as several presses")
+endif()
 
 # --script FILE: a scenario played in the desktop program on the real clock.
 add_library(vornix-script-player STATIC src/app/script_player.cpp)
@@ -63,10 +75,13 @@ if(VORNIX_TESTS)
   add_executable(extras-tests ${extras_tests} ${CMAKE_SOURCE_DIR}/tests/desktop/main.cpp)
   target_link_libraries(extras-tests PRIVATE vornix-gamepad vornix-script-player vornix-icon vornix-frontend vornix-test-install Qt6::Test GTest::gtest)
   target_include_directories(extras-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_compile_definitions(extras-tests PRIVATE VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>")
+  # A 1600 x 1000 offscreen screen, where every zoom level of the test console fits.
+  set(offscreen_screen "offscreen:configfile=${CMAKE_SOURCE_DIR}/tests/extras/offscreen_1600x1000.json")
+  target_compile_definitions(extras-tests PRIVATE VORNIX_SIMULATOR="$<TARGET_FILE:vornix-simulator>"
+                                                  VORNIX_OFFSCREEN_SCREEN="${offscreen_screen}")
   add_dependencies(extras-tests vornix-simulator)
   gtest_discover_tests(extras-tests DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=${offscreen_screen};SDL_AUDIODRIVER=dummy")
 
   # An installation into a temporary prefix, validated and run from there.
   add_test(NAME install-and-run COMMAND sh ${CMAKE_SOURCE_DIR}/tests/extras/install_test.sh

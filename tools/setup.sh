@@ -13,6 +13,8 @@ packages=(
   libpng-dev libjpeg-dev libsimpleini-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick xdotool
+  libxcb-xkb-dev
+  openbox weston qt6-wayland x11-utils x11-xserver-utils
   appstream desktop-file-utils
   clang libclang-rt-14-dev
 )

@@ -26,6 +26,7 @@
 #include "platform/qt_message_box.h"
 #include "platform/settings.h"
 #include "platform/termination.h"
+#include "platform/x11_key_repeat.h"
 
 namespace {
 
@@ -114,6 +115,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QString());
   QGuiApplication::setDesktopFileName(QStringLiteral(VORNIX_APP_ID));  // its installed desktop entry
   QApplication::setWindowIcon(vx::app_icon());
+  vx::use_detectable_auto_repeat();  // a held key is released once, also on a busy machine
   if (!cl->no_dialogs) vx::install_qt_error_box();
   // A fault of the installation ends the program with status 1, however it ends.
   vx::set_termination_hook([] { QCoreApplication::exit(vx::exit_status()); });

@@ -1,10 +1,12 @@
 #include "app/script_player.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 #include "display/console_window.h"
 #include "platform/key_codes.h"
@@ -15,9 +17,22 @@ namespace {
 
 constexpr const char* kNoForcedDraws = "'rng' needs the virtual clock (vornix-script); use --seed N here";
 
+// `key NAME`: a key of the keyboard (F12, Ctrl+0, Esc, ...), as Qt writes it;
+// null when the line is no such command.
+std::optional<QKeyCombination> key_command(const std::vector<std::string_view>& w, int line) {
+  if (w[0] != "key") return std::nullopt;
+  if (w.size() != 2) throw ScriptError(line, "'key' takes one key, like F12 or Ctrl+0");
+  const QKeySequence seq = QKeySequence::fromString(QString::fromUtf8(w[1].data(), static_cast<qsizetype>(w[1].size())),
+                                                    QKeySequence::PortableText);
+  if (seq.count() != 1 || seq[0].key() == Qt::Key_unknown)
+    throw ScriptError(line, "unknown key '" + std::string(w[1]) + "'");
+  return seq[0];
+}
+
 ScriptHooks refuse_forced_draws() {
   ScriptHooks hooks;
   hooks.rng = [](std::int64_t, int line) -> void { throw ScriptError(line, kNoForcedDraws); };
+  hooks.other = [](const std::vector<std::string_view>& w, int line) { return key_command(w, line).has_value(); };
   return hooks;
 }
 
@@ -48,6 +63,11 @@ ScriptPlayer::ScriptPlayer(TForm1& form, std::vector<std::string> lines, std::fu
           waiting_ = true;
         };
         hooks.act = [this](Action action, bool down) { press(action, down); };
+        hooks.other = [this](const std::vector<std::string_view>& w, int line) {
+          const auto key = key_command(w, line);
+          if (key) type(*key);
+          return key.has_value();
+        };
         return hooks;
       }()) {}
 
@@ -77,6 +97,7 @@ void ScriptPlayer::play() {
       return;
     }
     form_.sync();
+    std::cout.flush();  // what a dump or show printed is there to read at once
     if (waiting_) {
       waiting_ = false;
       const std::int64_t left = until_ms_ - clock_.elapsed();
@@ -87,6 +108,15 @@ void ScriptPlayer::play() {
   std::cout.flush();
   // After what is already queued (the paint of the last change).
   QMetaObject::invokeMethod(this, [this] { if (done_) done_(); }, Qt::QueuedConnection);
+}
+
+void ScriptPlayer::type(QKeyCombination key) {
+  // To the window that has the keyboard, as the keyboard would send it.
+  QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : &form_;
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, key.key(), key.keyboardModifiers());
+    QCoreApplication::sendEvent(to, &event);
+  }
 }
 
 void ScriptPlayer::press(Action action, bool down) {

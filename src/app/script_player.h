@@ -3,11 +3,15 @@
 // The script starts when the console is first painted; `wait` waits in real time
 // (measured from the script's start, so waits do not add up drift); `press` and
 // `release` arrive at the window as key events of the assigned keys; `dump` and
-// `show` print on standard output; the program ends with the script. Forced
-// random draws (`rng`) belong to the virtual clock: use --seed here.
+// `show` print on standard output; `key NAME`, this player's own command, types a
+// key such as F12 or Ctrl+0 on the window that has the keyboard (shortcuts
+// included: a test's way to type where the window system lets no tool type); the
+// program ends with the script. Forced random draws (`rng`) belong to the virtual
+// clock: use --seed here.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QKeyCombination>
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -37,6 +41,7 @@ class ScriptPlayer : public QObject {
   // Runs lines up to the next wait or the end of the script.
   void play();
   void press(Action action, bool down);
+  void type(QKeyCombination key);
 
   TForm1& form_;
   std::vector<std::string> lines_;

@@ -5,16 +5,6 @@
 
 namespace vx {
 
-int valid_zoom(int percent) {
-  return std::find(kZoomLevels.begin(), kZoomLevels.end(), percent) != kZoomLevels.end() ? percent : kZoomLevels[0];
-}
-
-int step_zoom(int percent, int step) {
-  const auto at = std::find(kZoomLevels.begin(), kZoomLevels.end(), valid_zoom(percent)) - kZoomLevels.begin();
-  const auto next = std::clamp<long>(at + step, 0, static_cast<long>(kZoomLevels.size()) - 1);
-  return kZoomLevels[static_cast<std::size_t>(next)];
-}
-
 ConsoleView ConsoleView::fit(int screen_height, int game_height) {
   if (screen_height <= 0 || game_height <= 0) return {};
   return {static_cast<double>(screen_height) / game_height};

@@ -10,16 +10,10 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
-#include <array>
+
+#include "display/window_placement.h"
 
 namespace vx {
-
-// The windowed sizes in percent, smallest first; the first is the console's own.
-inline constexpr std::array<int, 4> kZoomLevels{100, 150, 200, 300};
-// A stored zoom that is not one of the levels reads as 100.
-int valid_zoom(int percent);
-// The next level up (+1) or down (-1), staying at the ends.
-int step_zoom(int percent, int step);
 
 struct ConsoleView {
   double scale = 1;

@@ -48,7 +48,8 @@ TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
-  translucent_key_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  compositor_places_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  translucent_key_ = compositor_places_;
   if (translucent_key_) setAttribute(Qt::WA_TranslucentBackground);
 
   tick_.setSingleShot(true);
@@ -71,7 +72,17 @@ QSize TForm1::screen_size() const {
   return s ? s->size() : QSize(1024, 768);
 }
 
+ScreenArea TForm1::available_area() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect a = s ? s->availableGeometry() : QRect(QPoint(0, 0), screen_size());
+  return {a.x(), a.y(), a.width(), a.height()};
+}
+
 void TForm1::move_out_of_sight() {
+  placed_ = false;
+  // A window leaves the window system's full-screen state before it moves or
+  // shrinks (Qt forgets the state at a move without telling the window system).
+  set_full_screen_state(false);
   const QSize s = screen_size();
   move(x(), -s.height());
   move(-s.width(), y());
@@ -92,6 +103,9 @@ void TForm1::FormCreate() {
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Vornix (Orvane) Simulator"));
   setWindowTitle(QStringLiteral("Vornix (Orvane) Simulator"));
   move_out_of_sight();
+  // A window manager brings a window shown off the screen onto it: until the first
+  // skin load gives the window its look, its shape (one pixel beside it) hides it.
+  setMask(QRegion(-1, -1, 1, 1));
   read_config();
 
   for (ElementId id = 0; id < kElementCount; ++id) console_.board.show(id, visible_at_creation(id));
@@ -151,7 +165,36 @@ void TForm1::apply_look() {
 
 void TForm1::centre() {
   const QSize s = screen_size();
-  move(centred_position(s.width(), width()), centred_position(s.height(), height()));
+  WindowPoint at{centred_position(s.width(), width()), centred_position(s.height(), height())};
+  if (console_.FullscreenMode) {
+    move(at.x, at.y);  // 0, 0: with no window manager, this and the size are the full screen
+    set_full_screen_state(true);
+    return;
+  }
+  if (RememberPosition) {
+    const int left = Settings->read_int(SettingKey::WindowLeft), top = Settings->read_int(SettingKey::WindowTop);
+    if (left != kNoStoredPosition && top != kNoStoredPosition) at = {left, top};
+  }
+  at = keep_inside(at, {width(), height()}, available_area());
+  move(at.x, at.y);
+  placed_ = true;
+}
+
+void TForm1::set_full_screen_state(bool on) {
+  const Qt::WindowStates now = windowState();
+  setWindowState(on ? now | Qt::WindowFullScreen : now & ~Qt::WindowFullScreen);
+  // A Wayland compositor applies a new state with the first frame the window draws
+  // after answering, which may come after the window has drawn at its new size:
+  // each answer gets a frame of its own.
+  if (compositor_places_ && windowHandle() && !state_watch_) {
+    state_watch_ = true;
+    windowHandle()->installEventFilter(this);
+  }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::WindowStateChange && event->spontaneous()) update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::set_clock(std::function<std::int64_t()> now) { wall_ = std::move(now); }
@@ -208,20 +251,16 @@ void TForm1::repaint_all() {
   }
   const QRegion all(QRect(QPoint(0, 0), size));
   painter_.paint(frame_, all, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)), look_.backdrop_stretch);
+  // The shape is made anew; without the colour key (full screen) there is none.
   shape_ = QImage();
+  if (!look_.colour_key) clearMask();
   update_shape(all);
   update();
   ++repaint_requests_;
 }
 
 void TForm1::update_shape(const QRegion& changed) {
-  if (!look_.colour_key) {
-    if (!shape_.isNull()) {
-      shape_ = QImage();
-      clearMask();
-    }
-    return;
-  }
+  if (!look_.colour_key) return;  // repaint_all() cleared the shape
   bool reshape = false;
   if (shape_.size() != frame_.size()) {
     // Bit 0 (black) keeps a pixel, bit 1 (white) cuts it away.
@@ -270,6 +309,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::FormClose() {
+  if (store_place_.isActive()) store_place_now();
   sound_.shutdown();
   Settings->close();
 }

@@ -85,10 +85,15 @@ class TForm1 : public QWidget {
 
   // Runs the skin loader on this window and applies what it sets.
   void run_skin_loader();
-  // Centres the window on the screen (again, also when it was centred before).
+  // Places the window after a skin load. Full screen: at 0, 0 and in the window
+  // system's full-screen state. Windowed: centred on the screen (again, also when
+  // it was centred before) or, when the place is remembered, where it was left;
+  // then moved wholly onto the screen's available area where it fits.
   void centre();
   // The screen the console lives on.
   QSize screen_size() const;
+  // The part of that screen windows may use (without panels), in screen pixels.
+  ScreenArea available_area() const;
 
   QAction* entry(MenuEntry e) const { return entries_[static_cast<int>(e)]; }
   QMenu* pm_0_menu() const { return menu_; }
@@ -101,18 +106,24 @@ class TForm1 : public QWidget {
   std::function<void()> on_first_activate;
 
   // The simulator's own entries of the pop-up menu: the "Zoom" sub-menu, "Fit
-  // console to screen" and the pause while inactive (console_window_extras.cpp).
+  // console to screen", the pause while inactive (console_window_extras.cpp) and
+  // "Remember window position" (console_window_place.cpp).
   QAction* zoom_entry(int percent) const;
   QAction* zoom_in_entry() const { return zoom_in_; }
   QAction* zoom_out_entry() const { return zoom_out_; }
   QAction* fit_entry() const { return fit_; }
   QAction* pause_entry() const { return pause_; }
+  QAction* remember_entry() const { return remember_; }
   // Windowed size in percent (stored as "Zoom"); in full screen it waits for
-  // the return to the window.
+  // the return to the window. The window shows the largest level up to the
+  // chosen one that fits the screen's available area (the Zoom sub-menu checks
+  // that level), keeping its centre where it can.
   void set_zoom(int percent);
   int zoom() const { return Zoom; }
+  int zoom_shown() const { return zoom_shown_; }
   void pm_fitClick();
   void pm_pauseClick();
+  void pm_rememberClick();
   // How the console's pixels map onto the window.
   const ConsoleView& view() const { return view_; }
   // Whether the game's clock stands still (the window is inactive and the pause
@@ -168,6 +179,7 @@ class TForm1 : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -175,6 +187,7 @@ class TForm1 : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -197,6 +210,14 @@ class TForm1 : public QWidget {
   // the height of.
   void load_skin_fitted(SkinLoadRequest& request);
   void on_activation_changed();
+  // The zoom level the windowed console shows: the chosen one, or less where it does not fit.
+  int fitting_zoom() const;
+  // Enters or leaves the window system's full-screen state (a window manager's or
+  // a Wayland compositor's; without either the window's size and place do it).
+  void set_full_screen_state(bool on);
+  // Remembering the window's place: it is stored shortly after the window stops moving.
+  void create_place_entry();
+  void store_place_now();
   void show_game_menu_row(GameMenuRow& row) const;
   void paint_scaled(QPainter& p, const QRegion& region);
 
@@ -217,6 +238,8 @@ class TForm1 : public QWidget {
   QImage shape_;  // the key-colour mask the window's shape was last made from
   std::array<QRect, kElementCount> painted_box_{};
   bool translucent_key_ = false;  // Wayland: key-coloured pixels are painted see-through
+  bool compositor_places_ = false;  // Wayland: the compositor places the window
+  bool state_watch_ = false;        // the window system's answers to a state change are watched
 
   KeyCodeTracker keys_;
   std::optional<ElementId> pressed_;  // the element a left press went to
@@ -232,11 +255,14 @@ class TForm1 : public QWidget {
 
   // The simulator's additions.
   int Zoom = 100;
-  bool FullscreenFit = false, PauseInactive = false;
+  int zoom_shown_ = 100;  // the level in effect: Zoom, or the largest that fits
+  bool FullscreenFit = false, PauseInactive = false, RememberPosition = false;
+  bool placed_ = false;  // the windowed console is on the screen where centre() put it
   ConsoleView view_;
   QSize window_size_;  // the window as the view shows the canvas
   std::array<QAction*, kZoomLevels.size()> zoom_entries_{};
-  QAction *zoom_in_ = nullptr, *zoom_out_ = nullptr, *fit_ = nullptr, *pause_ = nullptr;
+  QAction *zoom_in_ = nullptr, *zoom_out_ = nullptr, *fit_ = nullptr, *pause_ = nullptr, *remember_ = nullptr;
+  QTimer store_place_;
   std::unique_ptr<Gamepads> pads_;
   QTimer pad_timer_;
 };

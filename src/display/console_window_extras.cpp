@@ -57,10 +57,10 @@ void TForm1::create_extras() {
   // Ctrl with + on the keypad, or with the key that carries + (with or without Shift).
   zoom_in_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
                           QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(zoom_in_, &QAction::triggered, this, [this] { set_zoom(step_zoom(Zoom, +1)); });
+  connect(zoom_in_, &QAction::triggered, this, [this] { set_zoom(step_zoom(zoom_shown_, +1)); });
   zoom_out_ = zoom->addAction(QStringLiteral("Zoom out"));
   zoom_out_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  connect(zoom_out_, &QAction::triggered, this, [this] { set_zoom(step_zoom(Zoom, -1)); });
+  connect(zoom_out_, &QAction::triggered, this, [this] { set_zoom(step_zoom(zoom_shown_, -1)); });
   menu_->insertMenu(before, zoom);
 
   fit_ = new QAction(QStringLiteral("Fit console to screen"), menu_);
@@ -74,6 +74,7 @@ void TForm1::create_extras() {
   pause_->setCheckable(true);
   connect(pause_, &QAction::triggered, this, [this] { pm_pauseClick(); });
   menu_->insertAction(before, pause_);
+  create_place_entry();
 
   // The pads count once the window is first activated.
   pads_->set_active(false, 0);
@@ -84,11 +85,14 @@ void TForm1::create_extras() {
 
 void TForm1::read_extra_settings() {
   Zoom = valid_zoom(Settings->read_int(SettingKey::Zoom));
+  zoom_shown_ = Zoom;
   zoom_entry(Zoom)->setChecked(true);
   FullscreenFit = Settings->read_bool(SettingKey::FullscreenFit);
   fit_->setChecked(FullscreenFit);
   PauseInactive = Settings->read_bool(SettingKey::PauseInactive);
   pause_->setChecked(PauseInactive);
+  RememberPosition = Settings->read_bool(SettingKey::RememberPosition);
+  remember_->setChecked(RememberPosition);
 }
 
 QAction* TForm1::zoom_entry(int percent) const {
@@ -111,25 +115,34 @@ bool TForm1::run_extra_shortcut(const QKeyEvent& event) {
   return false;
 }
 
+int TForm1::fitting_zoom() const {
+  return zoom_that_fits(Zoom, {look_.game_width, look_.game_height}, available_area());
+}
+
 void TForm1::set_zoom(int percent) {
   Zoom = valid_zoom(percent);
-  zoom_entry(Zoom)->setChecked(true);
   Settings->write_int(SettingKey::Zoom, Zoom);
+  zoom_shown_ = fitting_zoom();
+  zoom_entry(zoom_shown_)->setChecked(true);
   if (console_.FullscreenMode || look_.client_width <= 0) return;  // for the windowed console, when it returns
-  // The console grows or shrinks about its centre, its top-left corner kept on the screen.
-  const QPoint centre = geometry().center();
-  view_ = ConsoleView::zoom(Zoom);
+  // The console grows or shrinks about its centre, then moves wholly onto the screen where it fits.
+  const WindowPoint centre{x() + width() / 2, y() + height() / 2};
+  view_ = ConsoleView::zoom(zoom_shown_);
   window_size_ = view_.to_window(QSize(look_.client_width, look_.client_height));
   keep_within_limits(view_, window_size_, QSize(look_.client_width, look_.client_height));
   apply_look();
-  move(std::max(0, centre.x() - width() / 2), std::max(0, centre.y() - height() / 2));
+  const WindowSize size{width(), height()};
+  const WindowPoint at = keep_inside(around_centre(centre, size), size, available_area());
+  move(at.x, at.y);
 }
 
 void TForm1::load_skin_fitted(SkinLoadRequest& request) {
   const QSize screen(request.screen_width, request.screen_height);
   if (!request.FullscreenMode || !FullscreenFit) {
     gfxinit(request, console_.board, look_);
-    view_ = request.FullscreenMode ? ConsoleView{} : ConsoleView::zoom(Zoom);
+    zoom_shown_ = fitting_zoom();
+    zoom_entry(zoom_shown_)->setChecked(true);
+    view_ = request.FullscreenMode ? ConsoleView{} : ConsoleView::zoom(zoom_shown_);
     window_size_ = view_.to_window(QSize(look_.client_width, look_.client_height));
     keep_within_limits(view_, window_size_, QSize(look_.client_width, look_.client_height));
     return;

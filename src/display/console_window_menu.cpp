@@ -126,7 +126,10 @@ void TForm1::pm_12_controllerClick() {
   console_.Vid_Display_Ctrl_Overlay();
 }
 
-void TForm1::pm_14_exitClick() { request_termination(); }
+void TForm1::pm_14_exitClick() {
+  if (store_place_.isActive()) store_place_now();  // the window's last move, when its place is remembered
+  request_termination();
+}
 
 void TForm1::btn_game_menu_topClick() {
   console_.GameMenuOpen = !console_.GameMenuOpen;

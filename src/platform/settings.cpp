@@ -18,7 +18,7 @@ struct Entry {
   int fallback;
 };
 // Every persisted value and its default.
-constexpr std::array<Entry, 14> kSettings{{
+constexpr std::array<Entry, 17> kSettings{{
     {"Skin", -1},
     {"SoundMode", -1},
     {"SplashScreen", 1},
@@ -33,6 +33,9 @@ constexpr std::array<Entry, 14> kSettings{{
     {"Zoom", 100},
     {"FullscreenFit", 0},
     {"PauseInactive", 0},
+    {"RememberPosition", 0},
+    {"WindowLeft", kNoStoredPosition},
+    {"WindowTop", kNoStoredPosition},
 }};
 
 // The portable store's file; empty: the user's store.

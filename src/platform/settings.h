@@ -26,7 +26,13 @@ enum class SettingKey {
   Zoom,           // windowed size in percent: 100, 150, 200 or 300; 100
   FullscreenFit,  // boolean: full screen scales the console to the screen's height; false
   PauseInactive,  // boolean: the game waits while the console window is inactive; false
+  // boolean: the windowed console reopens where it was left; false
+  RememberPosition,
+  // where it was left, in screen pixels; kNoStoredPosition
+  WindowLeft,
+  WindowTop,
 };
+inline constexpr int kNoStoredPosition = -2147483647 - 1;
 
 std::string_view setting_name(SettingKey key);
 int setting_default(SettingKey key);

@@ -220,6 +220,8 @@ TEST_F(ConsoleWindow, F12DuringAGameSwitchesThePresentationAndThePlayGoesOn) {
   EXPECT_FALSE(f.entry(MenuEntry::pm_10_fullscreen)->isChecked());
   EXPECT_EQ(f.size(), QSize(kTestGameWidth, kTestGameHeight));
   EXPECT_TRUE(f.look().colour_key);
+  EXPECT_FALSE(f.mask().contains(QPoint(2, 2))) << "shaped by the key colour again";
+  EXPECT_FALSE(f.windowState() & Qt::WindowFullScreen);
   EXPECT_FALSE(console().board[btn_game_menu_top].visible);
   EXPECT_EQ(console().Score, 1230);
   EXPECT_EQ(console().Lives, 4);
@@ -231,6 +233,8 @@ TEST_F(ConsoleWindow, F12DuringAGameSwitchesThePresentationAndThePlayGoesOn) {
   EXPECT_EQ(stored("FullscreenMode"), "1");
   EXPECT_EQ(f.size(), screen);
   EXPECT_EQ(f.pos(), QPoint(0, 0));
+  EXPECT_TRUE(f.mask().isEmpty()) << "full screen keeps no shape of the window";
+  EXPECT_TRUE(f.windowState() & Qt::WindowFullScreen) << "the window system's full screen";
   EXPECT_TRUE(console().board[btn_game_menu_top].visible);
   EXPECT_EQ(console().Score, 1230);
 }
@@ -288,8 +292,9 @@ TEST_F(ConsoleWindow, TheDocumentEntriesAndTheirShortcutsAskTheShell) {
 TEST_F(ConsoleWindow, TheMenuHasItsEntriesInOrderWithShortcutsAndSeparators) {
   TForm1& f = create();
   QList<QAction*> actions = f.pm_0_menu()->actions();
-  // The simulator's own entries (the Zoom sub-menu, the fit, the pause) are tested with them.
-  actions.removeIf([&](QAction* a) { return a->menu() || a == f.fit_entry() || a == f.pause_entry(); });
+  // The simulator's own entries (the Zoom sub-menu, the fit, the pause, the place) are tested with them.
+  actions.removeIf(
+      [&](QAction* a) { return a->menu() || a == f.fit_entry() || a == f.pause_entry() || a == f.remember_entry(); });
   ASSERT_EQ(actions.size(), kMenuEntryCount);
   const char* captions[] = {"About...", "View 'Readme.txt'", "View 'Whatsnew.txt'", "View manual", "",
                             "Edit configuration file", "Key settings", "", "Display in fullscreen mode",

@@ -5,10 +5,13 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
 #include "app/script_player.h"
 #include "desktop/desktop_fixture.h"
 #include "display/game_menu.h"
+#include "support/picture_writers.h"
 #include "virtual_pad.h"
 
 namespace vx::test {
@@ -161,6 +164,71 @@ TEST_F(Extras, TheZoomIsKeptBetweenRunsAndWaitsOutFullScreen) {
   EXPECT_EQ(g.size(), QSize(kTestGameWidth * 3 / 2, kTestGameHeight * 3 / 2));
 }
 
+TEST_F(Extras, AZoomTooLargeForTheScreenShowsTheLargestThatFitsKeepingTheChoice) {
+  // A 400 x 400 console: at 300 % it would be 1200 high on this 1000-high screen.
+  TempDir data;
+  write_test_install(data.path(), 1);
+  const auto ini = data / "Graphics/Skin1/Skin.ini";
+  std::ifstream in(ini);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  text.replace(text.find("GameWidth=240\nGameHeight=320"), 28, "GameWidth=400\nGameHeight=400");
+  write_text(ini, text);
+  store_choices("1", "2", "0");
+  store("FullscreenMode", "0");
+  store("Zoom", "300");
+  start(data.path());
+  TForm1& f = *form;
+  const QRect screen(QPoint(0, 0), f.screen_size());
+  EXPECT_EQ(f.zoom_shown(), 200);
+  EXPECT_EQ(f.size(), QSize(800, 800));
+  EXPECT_TRUE(f.zoom_entry(200)->isChecked()) << "the sub-menu checks the level in effect";
+  EXPECT_EQ(stored("Zoom"), "300") << "the choice is kept for a larger screen";
+  EXPECT_TRUE(screen.contains(f.geometry()));
+  // The zoom keys step from the level in effect.
+  f.zoom_out_entry()->trigger();
+  EXPECT_EQ(f.size(), QSize(600, 600));
+  EXPECT_EQ(stored("Zoom"), "150");
+  // Near the bottom-right corner, a larger window keeps its centre where it can and
+  // moves wholly onto the screen.
+  f.move(1000, 400);
+  f.set_zoom(300);
+  EXPECT_EQ(f.zoom_shown(), 200);
+  EXPECT_EQ(f.pos(), QPoint(800, 200));
+  f.set_zoom(100);
+  EXPECT_EQ(f.pos(), QPoint(1000, 400)) << "about the same centre, 1200, 600";
+}
+
+TEST_F(Extras, RememberWindowPositionReopensTheConsoleWhereItWasLeftOnTheScreen) {
+  TForm1& f = start_playing(false);
+  EXPECT_FALSE(f.remember_entry()->isChecked()) << "off unless the player asks";
+  const QPoint centred = f.pos();
+  f.show();
+  f.move(100, 50);
+  form.reset();
+  launcher.reset();
+  TForm1& g = start_playing(false);
+  EXPECT_EQ(g.pos(), centred) << "not remembered: centred again";
+  g.show();
+  g.remember_entry()->trigger();
+  EXPECT_EQ(stored("RememberPosition"), "1");
+  EXPECT_EQ(stored("WindowLeft"), std::to_string(centred.x()));
+  g.move(100, 50);
+  QCoreApplication::processEvents();
+  g.pm_14_exitClick();  // Esc right after the move: the place is stored on the way out
+  EXPECT_EQ(stored("WindowLeft"), "100");
+  EXPECT_EQ(stored("WindowTop"), "50");
+  form.reset();
+  launcher.reset();
+  EXPECT_EQ(start_playing(false).pos(), QPoint(100, 50));
+  // A place off the screen (a larger screen before): moved wholly onto this one.
+  form.reset();
+  launcher.reset();
+  store("WindowLeft", "5000");
+  store("WindowTop", "-300");
+  TForm1& h = start_playing(false);
+  EXPECT_EQ(h.pos(), QPoint(h.screen_size().width() - kTestGameWidth, 0));
+}
+
 TEST_F(Extras, FitConsoleToScreenScalesTheConsoleToTheScreensHeight) {
   store("FullscreenFit", "1");
   TForm1& f = start_playing(true);
@@ -281,6 +349,13 @@ TEST_F(Extras, AScriptWithoutWaitsRunsOnTheWindowsConsoleAtOnce) {
   EXPECT_EQ(console().GameMode, 1);
   EXPECT_FALSE(console().board[btn_select_down].visible);
   EXPECT_EQ(pixel_at(centre_of(btn_power_top).x(), centre_of(btn_power_top).y()), test_colour(btn_power_on));
+  // `key` types on the window, its shortcuts included.
+  std::istringstream keys("key F12\n");
+  ASSERT_TRUE(read_script(keys, lines = {}, error)) << error;
+  ScriptPlayer typist(f, std::move(lines), {});
+  typist.start();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(console().FullscreenMode);
 }
 
 }  // namespace

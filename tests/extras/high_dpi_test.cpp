@@ -31,7 +31,7 @@ QImage shot_at(double ratio, int zoom) {
     s.setValue("Zoom", QString::number(zoom));
   }
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("QT_QPA_PLATFORM", VORNIX_OFFSCREEN_SCREEN);  // 800 x 500 at twice the pixels
   env.insert("QT_SCALE_FACTOR", QString::number(ratio));
   env.insert("SDL_AUDIODRIVER", "dummy");
   env.insert("XDG_CONFIG_HOME", config.path());

@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: make-assets DATA_DIR\n"
     "       make-assets --check SKIN_FOLDER\n"
-    "       make-assets --compose SKIN_FOLDER --state off|on|all|demo|phase4 --out FILE.png [--fullscreen WxH]\n";
+    "       make-assets --compose SKIN_FOLDER --state off|on|all|demo|phase4 --out FILE.png [--fullscreen WxH]\n"
+    "                [--key checkerboard|transparent]\n";
 
 int check(const std::string& folder) {
   const auto faults = check_skin(folder);
@@ -33,12 +34,15 @@ int check(const std::string& folder) {
 int compose(int argc, char** argv) {
   std::string folder = argv[2], state_name, out;
   QSize screen;
+  bool key_transparent = false;  // the colour key as see-through pixels instead of a checkerboard
   for (int i = 3; i + 1 < argc; i += 2) {
     const std::string opt = argv[i], val = argv[i + 1];
     if (opt == "--state") {
       state_name = val;
     } else if (opt == "--out") {
       out = val;
+    } else if (opt == "--key" && (val == "checkerboard" || val == "transparent")) {
+      key_transparent = val == "transparent";
     } else if (opt == "--fullscreen") {
       const auto x = val.find('x');
       try {
@@ -71,17 +75,19 @@ int compose(int argc, char** argv) {
   std::vector<std::string> problems;
   SkinPictures pictures;
   QImage frame;
-  if (screen.isValid())
+  if (screen.isValid()) {
     frame = compose_fullscreen(*skin, *state, screen, &problems, &pictures);
-  else
-    frame = key_as_checkerboard(compose_window(*skin, *state, &problems, &pictures),
-                                parse_colour(skin->transp_color).value_or(QColor(255, 0, 255)));
+  } else {
+    const QColor key = parse_colour(skin->transp_color).value_or(QColor(255, 0, 255));
+    frame = compose_window(*skin, *state, &problems, &pictures);
+    frame = key_transparent ? key_as_transparent(frame, key) : key_as_checkerboard(frame, key);
+  }
   for (const std::string& p : problems) std::cerr << folder << ": " << p << '\n';
   if (pictures.passed_limit()) {
     std::cerr << folder << ": the skin's pictures pass the program's limits; " << out << " is not written\n";
     return 1;
   }
-  write_png(out, frame, false);
+  write_png(out, frame, key_transparent && !screen.isValid());
   return problems.empty() ? 0 : 1;
 }
 

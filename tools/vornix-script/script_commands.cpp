@@ -191,6 +191,7 @@ void ScriptCommands::run_line(std::string_view line, int line_no) {
     out_ << show();
     return;
   }
+  if (hooks_.other && hooks_.other(w, line_no)) return;
   throw ScriptError(line_no, "unknown command '" + std::string(cmd) + "'");
 }
 

@@ -36,6 +36,9 @@ struct ScriptHooks {
   // The "sounds" of a dump (a JSON array of what played since the previous dump);
   // unset: a dump has no "sounds" key.
   std::function<std::string()> sounds;
+  // A command of the player's own (its name in words[0]): true when it ran;
+  // unset, or false: an unknown command.
+  std::function<bool(const std::vector<std::string_view>& words, int line)> other;
 };
 
 // Reads a script's lines and checks, before any of them runs, that each `wait`
