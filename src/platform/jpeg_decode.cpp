@@ -90,28 +90,34 @@ bool begin_output(Decoder& d) {
   return true;
 }
 
-// Decodes every row, appending it to `argb` (whose room is reserved); `row` holds
-// one row of output_components bytes a pixel.
+// Appends one decoded row (3 or 4 bytes a pixel) to `argb` as 0xAARRGGBB words.
+void append_row(const std::uint8_t* row, std::size_t width, int components, bool adobe_inverted,
+                std::vector<std::uint32_t>& argb) {
+  const std::size_t at = argb.size();
+  argb.resize(at + width);
+  std::uint32_t* out = argb.data() + at;
+  for (std::size_t x = 0; x < width; ++x, row += components) {
+    std::uint32_t r, g, b;
+    if (components == 3) {
+      r = row[0], g = row[1], b = row[2];
+    } else {
+      // CMYK: Adobe writes the inks inverted.
+      const std::uint32_t c = adobe_inverted ? row[0] : 255u - row[0], m = adobe_inverted ? row[1] : 255u - row[1],
+                          y = adobe_inverted ? row[2] : 255u - row[2], k = adobe_inverted ? row[3] : 255u - row[3];
+      r = c * k / 255, g = m * k / 255, b = y * k / 255;
+    }
+    out[x] = 0xFF000000u | r << 16 | g << 8 | b;
+  }
+}
+
+// Decodes every row into `row` (output_components bytes a pixel) and appends it
+// to `argb`, whose room is reserved.
 bool read_rows(Decoder& d, std::uint8_t* row, std::vector<std::uint32_t>& argb) {
   if (setjmp(d.err.jump)) return false;
-  const std::size_t width = d.cinfo.output_width;
-  const bool cmyk = d.cinfo.output_components == 4, adobe_inverted = cmyk && d.cinfo.saw_Adobe_marker;
   while (d.cinfo.output_scanline < d.cinfo.output_height) {
     JSAMPROW rows[1] = {row};
     jpeg_read_scanlines(&d.cinfo, rows, 1);
-    for (std::size_t x = 0; x < width; ++x) {
-      const std::uint8_t* p = row + x * static_cast<std::size_t>(d.cinfo.output_components);
-      std::uint32_t r, g, b;
-      if (!cmyk) {
-        r = p[0], g = p[1], b = p[2];
-      } else {
-        // CMYK: Adobe writes the inks inverted.
-        const std::uint32_t c = adobe_inverted ? p[0] : 255u - p[0], m = adobe_inverted ? p[1] : 255u - p[1],
-                            y = adobe_inverted ? p[2] : 255u - p[2], k = adobe_inverted ? p[3] : 255u - p[3];
-        r = c * k / 255, g = m * k / 255, b = y * k / 255;
-      }
-      argb.push_back(0xFF000000u | r << 16 | g << 8 | b);
-    }
+    append_row(row, d.cinfo.output_width, d.cinfo.output_components, d.cinfo.saw_Adobe_marker, argb);
   }
   jpeg_finish_decompress(&d.cinfo);
   return true;
