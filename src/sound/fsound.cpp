@@ -127,18 +127,18 @@ bool read_sound_file(const char* name, std::vector<std::uint8_t>& bytes) {
 Mix_Chunk* load_wav(const char* name) {
   std::vector<std::uint8_t> bytes;
   if (!read_sound_file(name, bytes)) return nullptr;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wav;
   Uint8* pcm = nullptr;
   Uint32 pcm_bytes = 0;
-  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &spec, &pcm, &pcm_bytes))
+  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &wav, &pcm, &pcm_bytes))
     return nullptr;
   SDL_FreeWAV(pcm);
   int rate = 0, channels = 0;
   Uint16 format = 0;
   Mix_QuerySpec(&rate, &format, &channels);
-  const std::uint64_t frame_bytes = std::max(1u, SDL_AUDIO_BITSIZE(spec.format) / 8u * spec.channels);
+  const std::uint64_t frame_bytes = std::max(1u, SDL_AUDIO_BITSIZE(wav.format) / 8u * wav.channels);
   const std::uint64_t frames = pcm_bytes / frame_bytes;
-  const std::uint64_t mixed_bytes = frames * static_cast<std::uint64_t>(rate) / std::max(1, spec.freq) *
+  const std::uint64_t mixed_bytes = frames * static_cast<std::uint64_t>(rate) / std::max(1, wav.freq) *
                                     (SDL_AUDIO_BITSIZE(format) / 8u) * static_cast<std::uint64_t>(channels);
   if (mixed_bytes > kMaxSampleBytes) return nullptr;
   return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
