@@ -2,8 +2,8 @@
 // of wall time, played by the aiming player through every phase.
 #include <benchmark/benchmark.h>
 
-#include "autoplay.h"
 #include "game/console_state.h"
+#include "support/autoplay.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ void BM_CoreVirtualPlay(benchmark::State& state) {
     virtual_ms += chunk_ms;
   }
   // Virtual seconds per wall second: "x real time".
-  state.counters["x_real_time"] = benchmark::Counter(static_cast<double>(virtual_ms) / 1000.0, benchmark::Counter::kIsRate);
+  state.counters["x_real_time"] =
+      benchmark::Counter(static_cast<double>(virtual_ms) / 1000.0, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CoreVirtualPlay)->Unit(benchmark::kMillisecond);
 

@@ -11,20 +11,20 @@
 #include "display/board_painter.h"
 #include "display/form_design.h"
 #include "display/gfxinit.h"
-#include "display/skin_table.h"
 #include "game/console_state.h"
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
+#include "skin/skin_list.h"
 
 namespace vx {
 namespace {
 
 const std::filesystem::path kData = VORNIX_DATA_DIR;
 
-SkinTable bundled_skins() {
+SkinList bundled_skins() {
   IniFile config;
   config.load(kData / "Config.ini");
-  return read_skin_table(config);
+  return read_skin_list(config);
 }
 
 // A 1920 x 1080 screen.
@@ -88,7 +88,7 @@ void BM_PaintOneCell(benchmark::State& state, SkinRecord skin, bool fullscreen) 
 }
 
 void register_all() {
-  static const SkinTable skins = bundled_skins();
+  static const SkinList skins = bundled_skins();
   for (int n = 1; n <= skins.SkinCount; ++n) {
     const SkinRecord& skin = *skins.at(n);
     const std::string name = "Skin" + std::to_string(n);

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -17,7 +17,6 @@
 #include "app/script_player.h"
 #include "app/traces.h"
 #include "display/console_window.h"
-#include "display/mouse_map.h"
 #include "frontend/app_icon.h"
 #include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
@@ -27,6 +26,7 @@
 #include "platform/settings.h"
 #include "platform/termination.h"
 #include "platform/x11_key_repeat.h"
+#include "skin/drawing_order.h"
 
 namespace {
 
@@ -55,10 +55,9 @@ bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file, std::
   }
   if (!vx::write_output_file(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())), error))
     return false;
-  const vx::SpriteBoard& board = form1.console().board;
+  const vx::SpriteBoard& board = form1.host().console().board;
   for (vx::ElementId id : vx::drawing_order())
-    if (board[id].visible && board[id].picture)
-      std::printf("shown %s\n", std::string(vx::element_name(id)).c_str());
+    if (board[id].visible && board[id].picture) std::printf("shown %s\n", std::string(vx::element_name(id)).c_str());
   std::fflush(stdout);
   return true;
 }
@@ -106,7 +105,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path program_folder = executable_folder(argv[0]);
   std::filesystem::path data = std::filesystem::absolute(vx::find_data_folder(cl->data_dir, program_folder), ec);
   std::filesystem::current_path(data, ec);
-  if (ec) std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(), ec.message().c_str());
+  if (ec)
+    std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(),
+                 ec.message().c_str());
   // A portable installation keeps its settings beside its data.
   if (cl->portable || std::filesystem::exists(program_folder / "portable.ini", ec))
     vx::use_settings_file(data / "Vornix50.ini");

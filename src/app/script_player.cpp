@@ -10,7 +10,7 @@
 
 #include "display/console_window.h"
 #include "platform/key_codes.h"
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 namespace vx {
 namespace {
@@ -56,7 +56,10 @@ bool read_script(std::istream& in, std::vector<std::string>& lines, std::string&
 }
 
 ScriptPlayer::ScriptPlayer(TForm1& form, std::vector<std::string> lines, std::function<void()> done)
-    : form_(form), lines_(std::move(lines)), done_(std::move(done)), commands_(form.console(), std::cout, [this] {
+    : form_(form),
+      lines_(std::move(lines)),
+      done_(std::move(done)),
+      commands_(form.host().console(), std::cout, [this] {
         ScriptHooks hooks = refuse_forced_draws();
         hooks.wait = [this](std::int64_t ms, int) {
           until_ms_ += ms;
@@ -96,7 +99,7 @@ void ScriptPlayer::play() {
       QCoreApplication::exit(2);
       return;
     }
-    form_.sync();
+    form_.show_report(form_.host().report());
     std::cout.flush();  // what a dump or show printed is there to read at once
     if (waiting_) {
       waiting_ = false;
@@ -107,7 +110,12 @@ void ScriptPlayer::play() {
   }
   std::cout.flush();
   // After what is already queued (the paint of the last change).
-  QMetaObject::invokeMethod(this, [this] { if (done_) done_(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (done_) done_();
+      },
+      Qt::QueuedConnection);
 }
 
 void ScriptPlayer::type(QKeyCombination key) {
@@ -120,7 +128,7 @@ void ScriptPlayer::type(QKeyCombination key) {
 }
 
 void ScriptPlayer::press(Action action, bool down) {
-  const int key = qt_key_for_code(form_.console().KeyAssign[action].VirtualKey);
+  const int key = qt_key_for_code(form_.host().console().KeyAssign[action].VirtualKey);
   QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier);
   QCoreApplication::sendEvent(&form_, &event);
 }

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "script_commands.h"
+#include "script/script_commands.h"
 
 namespace vx {
 
@@ -48,7 +48,7 @@ class ScriptPlayer : public QObject {
   std::function<void()> done_;
   std::size_t next_ = 0;
   bool started_ = false;
-  QElapsedTimer clock_;       // the script's own time, from its start
+  QElapsedTimer clock_;        // the script's own time, from its start
   std::int64_t until_ms_ = 0;  // where its waits have led
   bool waiting_ = false;
   ScriptCommands commands_;

@@ -27,7 +27,7 @@ TraceFile::~TraceFile() {
 }
 
 void trace_timers(TForm1& form, std::FILE* out) {
-  TimerSet& timers = form.console().timers;
+  TimerSet& timers = form.host().console().timers;
   // Called as each tick starts: its due time is in whole milliseconds of the
   // game's clock; the moment it runs is read from the same clock in microseconds.
   timers.set_trace([&form, &timers, out](TimerId id, std::int64_t due, std::int64_t) {

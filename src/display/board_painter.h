@@ -11,7 +11,7 @@
 #include <QRegion>
 #include <unordered_map>
 
-#include "display/sprite_board.h"
+#include "game/sprite_board.h"
 
 class QPainter;
 

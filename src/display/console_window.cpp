@@ -1,13 +1,13 @@
-// TForm1: creation, the skin's look on the window, painting and the clock.
+// TForm1: creation, the menu's commands, the skin's look on the window, its
+// place, painting and the clock.
 #include "display/console_window.h"
 
-#include <QBitmap>
+#include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
-#include <cstdio>
 
 #include "display/form_design.h"
 #include "display/game_menu.h"
@@ -16,40 +16,25 @@
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
 #include "platform/picture_file.h"
+#include "platform/shell.h"
 #include "platform/termination.h"
 
 namespace vx {
 namespace {
 
-// A shape of more pieces than this would cost the window system far more than the
-// console itself (a key-coloured checkerboard makes millions of rectangles): the
-// window is then kept whole instead.
-constexpr int kMaxShapeRuns = 65536;
-
-// The runs of cut-away pixels (bit 1) of a shape, row by row.
-int cut_runs(const QImage& shape) {
-  int runs = 0;
-  for (int y = 0; y < shape.height(); ++y) {
-    const uchar* bits = shape.constScanLine(y);
-    bool cut = false;
-    for (int x = 0; x < shape.width(); ++x) {
-      const bool now = bits[x >> 3] >> (x & 7) & 1;
-      runs += now && !cut;
-      cut = now;
-    }
-  }
-  return runs;
-}
+// A drag moves the window many times a second; its place is stored once it rests.
+constexpr int kStorePlaceAfterMs = 400;
 
 }  // namespace
 
-TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.data_folder / "Sound") {
+TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.data_folder / "Sound"), frame_(false) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   compositor_places_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
   translucent_key_ = compositor_places_;
+  frame_ = ConsoleFrame(translucent_key_);
   if (translucent_key_) setAttribute(Qt::WA_TranslucentBackground);
 
   tick_.setSingleShot(true);
@@ -57,25 +42,131 @@ TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.
   connect(&tick_, &QTimer::timeout, this, [this] { run_due_ticks(); });
   real_clock_.start();
   wall_ = [this] { return real_clock_.elapsed(); };
-  now_ = [this] { return game_clock_.now(wall_()); };
-  pads_ = std::make_unique<Gamepads>();
-
-  console_.sound = &sound_;
-  build_menu();
+  host_.set_wall_clock([this] { return wall_(); });
+  host_.set_sound(&sound_);
+  store_place_.setSingleShot(true);
+  store_place_.setInterval(kStorePlaceAfterMs);
+  connect(&store_place_, &QTimer::timeout, this, [this] { store_place_now(); });
+  pads_ = new PadInput(
+      this, [this] { return wall_(); },
+      [this](const std::vector<PadEvent>& events) {
+        for (const PadEvent& e : events) show_report(host_.action(e.action, e.down));
+        if (events.empty()) show_report(host_.report());
+      });
+  Settings = std::make_unique<SettingsStore>();
+  menu_ = new ConsoleMenu(*this, *Settings);
+  wire_menu();
   FormCreate();
 }
 
 TForm1::~TForm1() = default;
 
-QSize TForm1::screen_size() const {
-  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  return s ? s->size() : QSize(1024, 768);
+void TForm1::wire_menu() {
+  ConsoleMenu& m = *menu_;
+  // Each command runs what fell due first and shows what it changed.
+  auto command = [this](void (*run)(TForm1&)) {
+    return [this, run] {
+      show_report(host_.clock_reached());
+      run(*this);
+      show_report(host_.report());
+    };
+  };
+  m.on_click(MenuEntry::pm_2_readme, command([](TForm1&) { shell_open("Readme.txt"); }));
+  m.on_click(MenuEntry::pm_3_whatsnew, command([](TForm1&) { shell_open("Whatsnew.txt"); }));
+  m.on_click(MenuEntry::pm_6_config, command([](TForm1&) { shell_open("Config.ini"); }));
+  m.on_click(MenuEntry::pm_14_exit, [this] { pm_14_exitClick(); });
+  m.bind(m.entry(MenuEntry::pm_10_fullscreen), SettingKey::FullscreenMode, [this](bool on) {
+    full_screen_ = on;
+    if (menu_->game_menu_open()) menu_->set_game_menu_open(false);
+    move_out_of_sight();
+    run_skin_loader();
+    centre();
+    show_report(host_.report());
+  });
+  m.bind(m.entry(MenuEntry::pm_11_splashscreen), SettingKey::SplashScreen, {});
+  m.bind(m.entry(MenuEntry::pm_12_controller), SettingKey::CtrlrOverlay,
+         [this](bool on) { show_report(host_.set_controller_overlays(on)); });
+  m.bind(m.fit_entry(), SettingKey::FullscreenFit, [this](bool on) {
+    fit_ = on;
+    if (full_screen_) reload_in_place();
+  });
+  m.bind(m.pause_entry(), SettingKey::PauseInactive, [this](bool on) {
+    pause_inactive_ = on;
+    on_activation_changed();
+  });
+  m.bind(m.remember_entry(), SettingKey::RememberPosition, [this](bool on) {
+    remember_place_ = on;
+    if (on) store_place_now();
+  });
+  m.zoom_to = [this](int percent) { set_zoom(percent); };
+  m.zoom_step = [this](int step) { set_zoom(step_zoom(zoom_shown_, step)); };
+  m.set_game_menu_panel = [this](bool open) {
+    show_report(host_.act([open](Console& k) {
+      const Sprite& bg = k.board[btn_game_menu_background];
+      k.board.set_box(btn_game_menu_background, bg.left, bg.top, open ? kGameMenuOpenWidth : kGameMenuButtonWidth,
+                      open ? kGameMenuOpenHeight : kGameMenuButtonHeight);
+    }));
+  };
+  m.place_row = [this](GameMenuRow& row) { place_on_view(row, view_); };
+  connect(m.pm_0_menu(), &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
 }
 
-ScreenArea TForm1::available_area() const {
-  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  const QRect a = s ? s->availableGeometry() : QRect(QPoint(0, 0), screen_size());
-  return {a.x(), a.y(), a.width(), a.height()};
+void TForm1::FormCreate() {
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Vornix (Orvane) Simulator"));
+  setWindowTitle(QStringLiteral("Vornix (Orvane) Simulator"));
+  move_out_of_sight();
+  // A window manager brings a window shown off the screen onto it: until the first
+  // skin load gives the window its look, its shape (one pixel beside it) hides it.
+  setMask(QRegion(-1, -1, 1, 1));
+  IniFile config;
+  if (std::string fault; !config.load(resolve_path("Config.ini", options_.data_folder), fault)) {
+    show_error_box("Configuration file (Config.ini) " + fault + ". Please reinstall the game.");
+    request_termination(Ending::Fault);
+  } else {
+    SkinTable = read_skin_list(config);
+  }
+
+  Console& k = host_.console();
+  for (ElementId id = 0; id < kElementCount; ++id) k.board.show(id, visible_at_creation(id));
+  k.FormCreate();  // sprite tables and constants, input flags, the clock seed
+  if (options_.seed) k.random.seed(*options_.seed);
+  // The form's own elements: the game-menu button over its background picture.
+  const std::string menu_picture = form_picture("TForm1", "btn_game_menu_background");
+  k.board.set_picture(btn_game_menu_background,
+                      load_picture_or_placeholder(resolve_path(menu_picture, options_.data_folder), menu_picture));
+  k.board.set_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+  k.board.set_box(btn_game_menu_top, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+
+  zoom_ = zoom_shown_ = valid_zoom(Settings->read_int(SettingKey::Zoom));
+  menu_->show_zoom(zoom_);
+  full_screen_ = menu_->entry(MenuEntry::pm_10_fullscreen)->isChecked();
+  fit_ = menu_->fit_entry()->isChecked();
+  pause_inactive_ = menu_->pause_entry()->isChecked();
+  remember_place_ = menu_->remember_entry()->isChecked();
+
+  std::array<int, kActionCount + 1> keys{};
+  std::array<std::pair<SettingKey, int>, kActionCount> read_back;
+  for (int n = 1; n <= kActionCount; ++n) {
+    const auto key = static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + n - 1);
+    read_back[n - 1] = {key, keys[n] = Settings->read_int(key)};
+  }
+  Settings->write_ints(read_back);  // written straight back, all six in one save
+  k.assign_keys(keys);              // derives the key codes and sets the button hints
+  k.CtrlrOverlay = menu_->entry(MenuEntry::pm_12_controller)->isChecked();
+  k.Vid_Display_Ctrl_Overlay();
+  show_report(host_.report());  // creation runs no tick: the clock starts with the first event
+}
+
+bool TForm1::start_play(int skin_index, std::string_view sound_output) {
+  if (skin_index >= 1) {
+    SkinIndex = skin_index;
+    Settings->write_int(SettingKey::Skin, SkinIndex);
+  }
+  if (!sound_.start(sound_output, *Settings)) return false;
+  run_skin_loader();
+  centre();
+  show_report(host_.start_play());
+  return true;
 }
 
 void TForm1::move_out_of_sight() {
@@ -88,96 +179,69 @@ void TForm1::move_out_of_sight() {
   move(-s.width(), y());
 }
 
-void TForm1::read_config() {
-  IniFile config;
-  std::string fault;
-  if (!config.load(resolve_path("Config.ini", options_.data_folder), fault)) {
-    show_error_box("Configuration file (Config.ini) " + fault + ". Please reinstall the game.");
-    request_termination(Ending::Fault);
-    return;
-  }
-  SkinTable_ = read_skin_table(config);
-}
-
-void TForm1::FormCreate() {
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Vornix (Orvane) Simulator"));
-  setWindowTitle(QStringLiteral("Vornix (Orvane) Simulator"));
-  move_out_of_sight();
-  // A window manager brings a window shown off the screen onto it: until the first
-  // skin load gives the window its look, its shape (one pixel beside it) hides it.
-  setMask(QRegion(-1, -1, 1, 1));
-  read_config();
-
-  for (ElementId id = 0; id < kElementCount; ++id) console_.board.show(id, visible_at_creation(id));
-  console_.FormCreate();  // sprite tables and constants, input flags, the clock seed
-  if (options_.seed) console_.random.seed(*options_.seed);
-  // The form's own elements: the game-menu button over its background picture.
-  const std::string menu_picture = form_picture("TForm1", "btn_game_menu_background");
-  console_.board.set_picture(btn_game_menu_background,
-                             load_picture_or_placeholder(resolve_path(menu_picture, options_.data_folder), menu_picture));
-  console_.board.set_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
-  console_.board.set_box(btn_game_menu_top, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
-
-  Settings = std::make_unique<SettingsStore>();
-  read_extra_settings();
-
-  console_.FullscreenMode = Settings->read_bool(SettingKey::FullscreenMode);
-  entry(MenuEntry::pm_10_fullscreen)->setChecked(console_.FullscreenMode);
-  console_.GameMenuOpen = false;
-
-  std::array<int, 7> keys{};
-  std::array<std::pair<SettingKey, int>, 6> read_back;
-  for (int n = 1; n <= 6; ++n) {
-    const auto key = static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + n - 1);
-    keys[n] = Settings->read_int(key);
-    read_back[n - 1] = {key, keys[n]};
-  }
-  Settings->write_ints(read_back);  // written straight back, all six in one save
-  console_.assign_keys(keys);  // derives the key codes and sets the button hints
-
-  // The game menu's item table is entries_, filled by build_menu in menu order.
-
-  entry(MenuEntry::pm_12_controller)->setChecked(Settings->read_bool(SettingKey::CtrlrOverlay));
-  console_.CtrlrOverlay = entry(MenuEntry::pm_12_controller)->isChecked();
-  console_.Vid_Display_Ctrl_Overlay();
-
-  // Double buffering is the back buffer frame_; FormCreate above cleared the
-  // input flags and seeded the generator.
-  sync();
-}
-
 void TForm1::run_skin_loader() {
-  SkinLoadRequest request;
-  request.skin = SkinTable_.at(SkinIndex);
-  request.FullscreenMode = console_.FullscreenMode;
-  request.screen_width = screen_size().width();
-  request.screen_height = screen_size().height();
-  request.data_folder = options_.data_folder;
-  load_skin_fitted(request);
+  const QSize screen = screen_size();
+  const SkinView shown =
+      load_skin_view({SkinTable.at(SkinIndex), full_screen_, screen.width(), screen.height(), options_.data_folder},
+                     host_.console().board, look_, zoom_, fit_, available_area());
+  view_ = shown.view;
+  window_size_ = shown.window;
+  if (shown.zoom_shown) menu_->show_zoom(zoom_shown_ = shown.zoom_shown);
   apply_look();
 }
 
 void TForm1::apply_look() {
   if (!window_size_.isEmpty()) setFixedSize(window_size_);
-  painter_.prune();
-  repaint_all();
+  frame_.prune();
+  host_.report();  // the whole board is drawn anew
+  apply_shape(frame_.repaint_all(host_.console().board, look_));
+  update();
+  ++repaint_requests_;
+}
+
+void TForm1::reload_in_place() {
+  if (menu_->game_menu_open()) menu_->set_game_menu_open(false);
+  run_skin_loader();
+  centre();
+  show_report(host_.report());
+}
+
+void TForm1::apply_shape(ConsoleFrame::Shape shape) {
+  if (shape == ConsoleFrame::Shape::Cut) setMask(view_.window_mask(frame_.shape(), size()));
+  if (shape == ConsoleFrame::Shape::Whole) clearMask();
 }
 
 void TForm1::centre() {
   const QSize s = screen_size();
   WindowPoint at{centred_position(s.width(), width()), centred_position(s.height(), height())};
-  if (console_.FullscreenMode) {
+  if (full_screen_) {
     move(at.x, at.y);  // 0, 0: with no window manager, this and the size are the full screen
     set_full_screen_state(true);
     return;
   }
-  if (RememberPosition) {
+  if (remember_place_) {
     const int left = Settings->read_int(SettingKey::WindowLeft), top = Settings->read_int(SettingKey::WindowTop);
     if (left != kNoStoredPosition && top != kNoStoredPosition) at = {left, top};
   }
   at = keep_inside(at, {width(), height()}, available_area());
   move(at.x, at.y);
   placed_ = true;
+}
+
+void TForm1::set_zoom(int percent) {
+  zoom_ = valid_zoom(percent);
+  Settings->write_int(SettingKey::Zoom, zoom_);
+  menu_->show_zoom(zoom_shown_ = zoom_that_fits(zoom_, {look_.game_width, look_.game_height}, available_area()));
+  if (full_screen_ || look_.client_width <= 0) return;  // for the windowed console, when it returns
+  // The console grows or shrinks about its centre, then moves wholly onto the screen where it fits.
+  const WindowPoint centre{x() + width() / 2, y() + height() / 2};
+  const SkinView shown = windowed_view(look_, zoom_shown_);
+  view_ = shown.view;
+  window_size_ = shown.window;
+  apply_look();
+  const WindowSize size{width(), height()};
+  const WindowPoint at = keep_inside(around_centre(centre, size), size, available_area());
+  move(at.x, at.y);
 }
 
 void TForm1::set_full_screen_state(bool on) {
@@ -197,125 +261,69 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::set_clock(std::function<std::int64_t()> now) { wall_ = std::move(now); }
-
 std::int64_t TForm1::game_time_us() const {
   const std::int64_t real_us = real_clock_.nsecsElapsed() / 1000;
-  const std::int64_t wall_ms = real_us / 1000;
-  return game_clock_.now(wall_ms) * 1000 + (real_us - wall_ms * 1000);
+  return host_.game_time() * 1000 + (real_us - real_us / 1000 * 1000);
 }
 
-void TForm1::run_due_ticks() {
-  console_.timers.dispatch(now_());
-  sync();
-}
-
-void TForm1::sync() {
-  const auto changed = console_.board.take_changed();
-  if (changed.any() && !frame_.isNull()) {
-    QRegion region;
-    const QRect client(QPoint(0, 0), frame_.size());
-    for (ElementId id = 0; id < kElementCount; ++id) {
-      if (!changed.test(id)) continue;
-      const Sprite& s = console_.board[id];
-      const QRect now(s.left, s.top, s.width, s.height);
-      region += painted_box_[id].intersected(client);
-      region += now.intersected(client);
-      painted_box_[id] = now;
-    }
-    if (!region.isEmpty()) {
-      painter_.paint(frame_, region, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)),
-                     look_.backdrop_stretch);
-      update_shape(region);
-      update(view_.to_window(region, devicePixelRatioF()));
-      ++repaint_requests_;
-    }
+void TForm1::show_report(const HostReport& report) {
+  QRegion region;
+  const ConsoleFrame::Shape shape = frame_.repaint(host_.console().board, report.changed, look_, region);
+  if (!region.isEmpty()) {
+    apply_shape(shape);
+    update(view_.to_window(region, devicePixelRatioF()));
+    ++repaint_requests_;
   }
-  if (game_clock_.paused()) {
-    tick_.stop();  // nothing falls due while the game waits
-  } else if (const auto due = console_.timers.next_due()) {
-    const std::int64_t wait = *due - now_();
-    tick_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));
-  } else {
-    tick_.stop();
-  }
-}
-
-void TForm1::repaint_all() {
-  console_.board.take_changed();
-  const QSize size(std::max(1, look_.client_width), std::max(1, look_.client_height));
-  frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-  for (ElementId id = 0; id < kElementCount; ++id) {
-    const Sprite& s = console_.board[id];
-    painted_box_[id] = QRect(s.left, s.top, s.width, s.height);
-  }
-  const QRegion all(QRect(QPoint(0, 0), size));
-  painter_.paint(frame_, all, console_.board, QColor::fromRgb(colour_to_rgb(look_.colour)), look_.backdrop_stretch);
-  // The shape is made anew; without the colour key (full screen) there is none.
-  shape_ = QImage();
-  if (!look_.colour_key) clearMask();
-  update_shape(all);
-  update();
-  ++repaint_requests_;
-}
-
-void TForm1::update_shape(const QRegion& changed) {
-  if (!look_.colour_key) return;  // repaint_all() cleared the shape
-  bool reshape = false;
-  if (shape_.size() != frame_.size()) {
-    // Bit 0 (black) keeps a pixel, bit 1 (white) cuts it away.
-    shape_ = QImage(frame_.size(), QImage::Format_MonoLSB);
-    shape_.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    shape_.fill(0);
-    reshape = true;
-  }
-  const QRgb key = colour_to_rgb(look_.colour) | 0xFF000000u;
-  for (const QRect& r : changed)
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y));
-      uchar* bits = shape_.scanLine(y);
-      for (int x = r.left(); x <= r.right(); ++x) {
-        const bool see_through = row[x] == key;
-        // Wayland shapes only the input region: the key colour is painted see-through.
-        if (see_through && translucent_key_) row[x] = 0;
-        const bool was = bits[x >> 3] >> (x & 7) & 1;
-        if (was == see_through) continue;
-        bits[x >> 3] ^= static_cast<uchar>(1u << (x & 7));
-        reshape = true;
-      }
-    }
-  if (!reshape) return;
-  if (cut_runs(shape_) <= kMaxShapeRuns) {
-    setMask(view_.window_mask(shape_, size()));
-    return;
-  }
-  static bool said = false;
-  if (!said)
-    std::fprintf(stderr, "the window's shape has more than %d pieces; the window is shown whole\n", kMaxShapeRuns);
-  said = true;
-  clearMask();
+  if (report.next_tick)
+    tick_.start(static_cast<int>(std::min<std::int64_t>(*report.next_tick, 24 * 3600 * 1000)));
+  else
+    tick_.stop();  // no timer runs, or the game waits
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (translucent_key_) p.setCompositionMode(QPainter::CompositionMode_Source);
-  if (view_.identity()) {
-    for (const QRect& r : event->region()) p.drawImage(r, frame_, r);
-  } else {
-    paint_scaled(p, event->region());  // zoomed or fitted
-  }
+  frame_.paint(p, event->region(), view_, devicePixelRatioF(), look_);
   p.end();
   if (on_paint_end) on_paint_end();
 }
 
-void TForm1::FormClose() {
-  if (store_place_.isActive()) store_place_now();
-  sound_.shutdown();
-  Settings->close();
+void TForm1::pm_0_menuPopup() {
+  const bool launcher_default = launcher_splash_checked ? launcher_splash_checked() : true;
+  menu_->entry(MenuEntry::pm_11_splashscreen)
+      ->setChecked(Settings->read_bool(SettingKey::SplashScreen, launcher_default));
+  menu_->entry(MenuEntry::pm_12_controller)->setChecked(host_.console().CtrlrOverlay);
+  if (full_screen_ && menu_->game_menu_open()) menu_->set_game_menu_open(false);
+  show_report(host_.report());
+}
+
+void TForm1::pm_14_exitClick() {
+  if (store_place_.isActive()) store_place_now();  // the window's last move, when its place is remembered
+  request_termination();
+}
+
+void TForm1::on_activation_changed() {
+  const bool active = isActiveWindow();
+  show_report(host_.set_paused(pause_inactive_ && !active));
+  pads_->set_active(active);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (remember_place_ && placed_ && !full_screen_) store_place_.start();
+}
+
+void TForm1::store_place_now() {
+  store_place_.stop();
+  // A Wayland window does not know its place on the screen.
+  if (!remember_place_ || !placed_ || full_screen_ || !isVisible() || compositor_places_) return;
+  Settings->write_int(SettingKey::WindowLeft, x());
+  Settings->write_int(SettingKey::WindowTop, y());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
+  if (store_place_.isActive()) store_place_now();  // FormClose: the last place, sound, then the store
+  sound_.shutdown();
+  Settings->close();
   QWidget::closeEvent(event);
   request_termination();
 }

@@ -1,59 +1,29 @@
-// The console window TForm1: one widget that owns the console and paints its
-// picture elements from a back buffer (repainting only the boxes that changed),
-// forwards keys, mouse presses and menu commands to it, and drives its timers on
-// the real clock with one precise single-shot timer armed for the next due tick.
-// Windowed, it is borderless and shaped by the skin's colour key; full screen, it
-// covers the screen and carries the in-window game menu.
+// The console window TForm1: paints the frames the console host reports (only
+// the boxes that changed) and forwards keys, mouse presses, pads and menu
+// commands to the host; one precise single-shot timer is armed for the next due
+// tick. Windowed, it is borderless and shaped by the skin's colour key; full
+// screen, it covers the screen and carries the in-window game menu. The window's
+// own state (full screen, zoom, its place) lives here, not in the console.
 #pragma once
 
 #include <QElapsedTimer>
-#include <QImage>
-#include <QRect>
 #include <QTimer>
 #include <QWidget>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "display/board_painter.h"
-#include "display/console_view.h"
-#include "display/gfxinit.h"
-#include "display/skin_table.h"
-#include "game/console_state.h"
-#include "game/game_clock.h"
-#include "platform/gamepad.h"
+#include "display/console_frame.h"
+#include "display/console_menu.h"
+#include "display/pad_input.h"
+#include "display/skin_view.h"
+#include "host/console_host.h"
 #include "platform/key_codes.h"
-#include "platform/settings.h"
+#include "skin/skin_list.h"
 #include "sound/sound.h"
 
-class QMenu;
-class QAction;
-class QPainter;
-
 namespace vx {
-
-class GameMenuRow;
-
-// The pop-up menu's entries in their order; the game menu repeats all thirteen.
-enum class MenuEntry {
-  pm_1_about,
-  pm_2_readme,
-  pm_3_whatsnew,
-  pm_4_manual,
-  pm_5_n1,
-  pm_6_config,
-  pm_7_keys,
-  pm_9_n2,
-  pm_10_fullscreen,
-  pm_11_splashscreen,
-  pm_12_controller,
-  pm_13_n3,
-  pm_14_exit,
-};
-inline constexpr int kMenuEntryCount = 13;
 
 // Left = (screen - window) / 2, truncated toward zero, raised to 0 when negative.
 constexpr int centred_position(int screen, int window) {
@@ -67,112 +37,64 @@ class TForm1 : public QWidget {
     std::filesystem::path data_folder;  // the program's folder (also the working directory)
     std::optional<std::uint32_t> seed;  // replaces the clock seed
   };
-  // FormCreate: title, out of sight, Config.ini and the skin list, the sprite
-  // tables, the settings store, FullscreenMode, the keys, the game menu's item
-  // table, the controller overlays, the input flags and the random seed.
+  // FormCreate: title, out of sight, Config.ini and the skin list, the settings
+  // store, the menu, the keys, the controller overlays, the random seed.
   explicit TForm1(Options options);
   ~TForm1() override;
 
-  Console& console() { return console_; }
+  ConsoleHost& host() { return host_; }
+  ConsoleMenu& menu() { return *menu_; }
   SettingsStore& settings() { return *Settings; }
-  Sound& sound() { return sound_; }
-  const SkinTable& skin_table() const { return SkinTable_; }
+  const SkinList& skin_table() const { return SkinTable; }
   const std::filesystem::path& data_folder() const { return options_.data_folder; }
   const ConsoleWindowLook& look() const { return look_; }
+  const ConsoleView& view() const { return view_; }
+  const QImage& frame() const { return frame_.image(); }
+  Gamepads& gamepads() { return pads_->gamepads(); }
+  void poll_gamepads() { pads_->poll(); }
 
   int SkinIndex = 0;
   bool FirstActivate = true;
-
+  bool full_screen() const { return full_screen_; }
+  // The launcher's Play: skin `skin_index`, sound on the output chosen by its
+  // text; the console comes up placed, off. False when sound could not start
+  // (it has said so and requested termination).
+  bool start_play(int skin_index, std::string_view sound_output);
   // Runs the skin loader on this window and applies what it sets.
   void run_skin_loader();
-  // Places the window after a skin load. Full screen: at 0, 0 and in the window
-  // system's full-screen state. Windowed: centred on the screen (again, also when
-  // it was centred before) or, when the place is remembered, where it was left;
-  // then moved wholly onto the screen's available area where it fits.
+  // Full screen: at 0, 0 in the window system's full-screen state. Windowed:
+  // centred (or where it was left, when remembered), moved onto the available area.
   void centre();
-  // The screen the console lives on.
-  QSize screen_size() const;
-  // The part of that screen windows may use (without panels), in screen pixels.
-  ScreenArea available_area() const;
+  QSize screen_size() const { return screen_size_of(*this); }
+  ScreenArea available_area() const { return available_area_of(*this); }
 
-  QAction* entry(MenuEntry e) const { return entries_[static_cast<int>(e)]; }
-  QMenu* pm_0_menu() const { return menu_; }
-  // Hooks of the secondary forms (the about box, the manual viewer, the key
-  // form): the entry is greyed until its hook is installed.
-  void set_form_hook(MenuEntry e, std::function<void()> hook);
+  // Windowed size in percent (stored as "Zoom"); the window shows the largest
+  // level up to it that fits the screen's available area.
+  void set_zoom(int percent);
+  int zoom() const { return zoom_; }
+  int zoom_shown() const { return zoom_shown_; }
+  bool paused() const { return host_.paused(); }
+  void pm_0_menuPopup();
+  void pm_14_exitClick();
+  void btn_game_menu_topClick() { menu_->set_game_menu_open(!menu_->game_menu_open()); }
   // The launcher's check box, the default of the stored SplashScreen.
   std::function<bool()> launcher_splash_checked;
   // Runs once, at the first activation of the window (the launcher comes forward).
   std::function<void()> on_first_activate;
 
-  // The simulator's own entries of the pop-up menu: the "Zoom" sub-menu, "Fit
-  // console to screen", the pause while inactive (console_window_extras.cpp) and
-  // "Remember window position" (console_window_place.cpp).
-  QAction* zoom_entry(int percent) const;
-  QAction* zoom_in_entry() const { return zoom_in_; }
-  QAction* zoom_out_entry() const { return zoom_out_; }
-  QAction* fit_entry() const { return fit_; }
-  QAction* pause_entry() const { return pause_; }
-  QAction* remember_entry() const { return remember_; }
-  // Windowed size in percent (stored as "Zoom"); in full screen it waits for
-  // the return to the window. The window shows the largest level up to the
-  // chosen one that fits the screen's available area (the Zoom sub-menu checks
-  // that level), keeping its centre where it can.
-  void set_zoom(int percent);
-  int zoom() const { return Zoom; }
-  int zoom_shown() const { return zoom_shown_; }
-  void pm_fitClick();
-  void pm_pauseClick();
-  void pm_rememberClick();
-  // How the console's pixels map onto the window.
-  const ConsoleView& view() const { return view_; }
-  // Whether the game's clock stands still (the window is inactive and the pause
-  // is on).
-  bool paused() const { return game_clock_.paused(); }
-  // The pads; tests feed them through SDL's virtual joysticks.
-  Gamepads& gamepads() { return *pads_; }
-  // Reads the pads now and hands what they did to the console.
-  void poll_gamepads();
-
-  // The entries' actions; an entry's trigger has already inverted its own check mark.
-  void pm_0_menuPopup();
-  void pm_2_readmeClick();
-  void pm_3_whatsnewClick();
-  void pm_6_configClick();
-  void pm_10_fullscreenClick();
-  void pm_11_splashscreenClick();
-  void pm_12_controllerClick();
-  void pm_14_exitClick();
-  void btn_game_menu_topClick();
-  void Vid_Display_Game_Menu();
-  // The rows of the open game menu (none while it is closed or being removed).
-  std::vector<GameMenuRow*> game_menu_rows() const;
-
-  // FormClose: sound shutdown, then the settings store is closed.
-  void FormClose();
-
-  // Paints what changed on the board, then arms the timer for the next tick. Every
-  // path that lets the console run ends here.
-  void sync();
-  // The back buffer: the window as drawn.
-  const QImage& frame() const { return frame_; }
+  // Paints what a host call changed and arms the timer for the next tick.
+  void show_report(const HostReport& report);
   // Replaces the real (wall) clock, in milliseconds; tests drive time themselves.
-  // The game runs on it, less the time spent paused.
-  void set_clock(std::function<std::int64_t()> now);
-  // Runs every timer tick that is due by the clock, then syncs.
-  void run_due_ticks();
-  // How long the armed single-shot timer waits for the next tick; none when no
-  // console timer runs.
+  void set_clock(std::function<std::int64_t()> now) { wall_ = std::move(now); }
+  void run_due_ticks() { show_report(host_.clock_reached()); }
   std::optional<int> armed_tick_ms() const {
     return tick_.isActive() ? std::optional<int>(tick_.interval()) : std::nullopt;
   }
-  // The game's time in microseconds on the real clock (what the timers' due times
-  // count in milliseconds), for the timer trace.
+  // The game's time in microseconds on the real clock, for the timer trace.
   std::int64_t game_time_us() const;
 
-  // Measurement hooks (--trace-input, --script), each called when set: a key press
-  // reaches the window; it has been handled (`repaints`: the window will repaint
-  // because of it); a paint of the window has ended.
+  // Measurement hooks (--trace-input, --script): a key press reaches the window;
+  // it has been handled (`repaints`: the window will repaint); a paint has ended.
   std::function<void()> on_key_arrival;
   std::function<void(bool repaints)> on_key_handled;
   std::function<void()> on_paint_end;
@@ -184,7 +106,7 @@ class TForm1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -193,78 +115,41 @@ class TForm1 : public QWidget {
 
  private:
   void FormCreate();
-  void read_config();
-  void build_menu();
+  void wire_menu();
   void move_out_of_sight();
   void apply_look();
-  void repaint_all();
-  void update_shape(const QRegion& changed);
-  bool run_shortcut(const QKeyEvent& event);
-  void close_game_menu_rows();
-  // The simulator's additions (console_window_extras.cpp).
-  // The additions' menu entries; the pads are read from here on.
-  void create_extras();
-  void read_extra_settings();
-  bool run_extra_shortcut(const QKeyEvent& event);
-  // Runs the skin loader; in full screen fitted, on a canvas the console fills
-  // the height of.
-  void load_skin_fitted(SkinLoadRequest& request);
-  void on_activation_changed();
-  // The zoom level the windowed console shows: the chosen one, or less where it does not fit.
-  int fitting_zoom() const;
-  // Enters or leaves the window system's full-screen state (a window manager's or
-  // a Wayland compositor's; without either the window's size and place do it).
+  void apply_shape(ConsoleFrame::Shape shape);
+  void reload_in_place();
   void set_full_screen_state(bool on);
-  // Remembering the window's place: it is stored shortly after the window stops moving.
-  void create_place_entry();
+  void on_activation_changed();
   void store_place_now();
-  void show_game_menu_row(GameMenuRow& row) const;
-  void paint_scaled(QPainter& p, const QRegion& region);
 
   Options options_;
-  Console console_;
+  ConsoleHost host_;
   Sound sound_;
   std::unique_ptr<SettingsStore> Settings;
-  struct SkinTable SkinTable_;
+  SkinList SkinTable;
   ConsoleWindowLook look_;
-
-  QMenu* menu_ = nullptr;
-  std::array<QAction*, kMenuEntryCount> entries_{};
-  std::array<std::function<void()>, kMenuEntryCount> form_hooks_{};
-  std::vector<GameMenuRow*> game_menu_rows_;
-
-  BoardPainter painter_;
-  QImage frame_;
-  QImage shape_;  // the key-colour mask the window's shape was last made from
-  std::array<QRect, kElementCount> painted_box_{};
-  bool translucent_key_ = false;  // Wayland: key-coloured pixels are painted see-through
+  ConsoleMenu* menu_ = nullptr;
+  ConsoleFrame frame_;
+  bool translucent_key_ = false;    // Wayland: key-coloured pixels are painted see-through
   bool compositor_places_ = false;  // Wayland: the compositor places the window
   bool state_watch_ = false;        // the window system's answers to a state change are watched
-
   KeyCodeTracker keys_;
   std::optional<ElementId> pressed_;  // the element a left press went to
-  QPoint drag_point_;  // the pointer on the screen minus the window's place, at the press
-
-  std::uint64_t repaint_requests_ = 0;  // how often sync() has asked for a repaint
-
+  QPoint drag_point_;                 // the pointer on the screen minus the window's place, at the press
+  std::uint64_t repaint_requests_ = 0;
   QTimer tick_;
   QElapsedTimer real_clock_;
-  std::function<std::int64_t()> wall_;  // the wall clock
-  std::function<std::int64_t()> now_;   // the game's clock: the wall clock less the pauses
-  GameClock game_clock_;
-
-  // The simulator's additions.
-  int Zoom = 100;
-  int zoom_shown_ = 100;  // the level in effect: Zoom, or the largest that fits
-  bool FullscreenFit = false, PauseInactive = false, RememberPosition = false;
+  std::function<std::int64_t()> wall_;
+  // The window's state: full screen or not, the zoom, its place.
+  bool full_screen_ = false, fit_ = false, pause_inactive_ = false, remember_place_ = false;
+  int zoom_ = 100, zoom_shown_ = 100;
   bool placed_ = false;  // the windowed console is on the screen where centre() put it
   ConsoleView view_;
-  QSize window_size_;  // the window as the view shows the canvas
-  std::array<QAction*, kZoomLevels.size()> zoom_entries_{};
-  QAction *zoom_in_ = nullptr, *zoom_out_ = nullptr, *fit_ = nullptr, *pause_ = nullptr, *remember_ = nullptr;
+  QSize window_size_;
   QTimer store_place_;
-  std::unique_ptr<Gamepads> pads_;
-  QTimer pad_timer_;
+  PadInput* pads_ = nullptr;
 };
 
 }  // namespace vx

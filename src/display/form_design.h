@@ -6,7 +6,7 @@
 // follow CtrlrOverlay; the game-menu button follows the full-screen mode.
 #pragma once
 
-#include "display/elements.h"
+#include "skin/elements.h"
 
 namespace vx {
 

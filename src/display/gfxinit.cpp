@@ -7,8 +7,8 @@
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
 #include "platform/message_box.h"
+#include "platform/skin_files.h"
 #include "platform/termination.h"
-#include "skin/skin_description.h"
 
 namespace vx {
 namespace {
@@ -20,15 +20,24 @@ struct Run {
   std::string description;  // Path + SkinFile as configured, for messages
   SkinDescription skin;
   SkinPictures pictures;
+  SkinLoadReport* report;
+
+  void note(const std::string& what) {
+    if (report) report->problems.push_back(what);
+  }
 
   bool exists(const std::string& name) const { return configured_file_exists(base + name, request.data_folder); }
 
   // The picture of `name`, or null with one line on standard error when it does
   // not decode or passes the skin's limit.
-  PictureRef decode(const std::string& name) {
+  PictureRef decode(const std::string& name, std::string_view what) {
     std::string error;
     PictureRef picture = pictures.load(resolve_path(base + name, request.data_folder), error);
-    if (!picture) std::fprintf(stderr, "%s%s: %s\n", base.c_str(), name.c_str(), error.c_str());
+    if (!picture) {
+      std::fprintf(stderr, "%s%s: %s\n", base.c_str(), name.c_str(), error.c_str());
+      note(std::string(what) + ": " + name + ": " + error);
+    }
+    if (report) report->passed_limit = pictures.passed_limit();
     return picture;
   }
 
@@ -53,7 +62,7 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
   // Backdrop.
   bool backdrop_loaded = false;
   if (names_a_file(skin.BackdropFile) && run.exists(skin.BackdropFile)) {
-    if (PictureRef picture = run.decode(skin.BackdropFile)) {
+    if (PictureRef picture = run.decode(skin.BackdropFile, "[Fullscreen] BackdropFile")) {
       board.set_picture(im_backdrop, picture);
       window.backdrop_stretch = skin.BackdropStretch != 0;
       board.show(im_backdrop, true);
@@ -73,18 +82,27 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 
   // Logo, in a corner of the whole client area.
   if (names_a_file(skin.LogoFile) && run.exists(skin.LogoFile)) {
-    if (PictureRef picture = run.decode(skin.LogoFile)) {
+    if (PictureRef picture = run.decode(skin.LogoFile, "[Fullscreen] LogoFile")) {
       board.set_picture(im_backdrop_logo, picture);
       board.show(im_backdrop_logo, true);
       const Sprite& s = board[im_backdrop_logo];
       int left = s.left, top = s.top;
       const int right = window.client_width - picture->width, bottom = window.client_height - picture->height;
       switch (skin.LogoPosition) {
-        case 0: left = 0, top = 0; break;
-        case 1: left = right, top = 0; break;
-        case 2: left = 0, top = bottom; break;
-        case 3: left = right, top = bottom; break;
-        default: break;  // where it was
+        case 0:
+          left = 0, top = 0;
+          break;
+        case 1:
+          left = right, top = 0;
+          break;
+        case 2:
+          left = 0, top = bottom;
+          break;
+        case 3:
+          left = right, top = bottom;
+          break;
+        default:
+          break;  // where it was
       }
       board.set_box(im_backdrop_logo, left, top, picture->width, picture->height);
     }
@@ -93,14 +111,14 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 
 }  // namespace
 
-bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window) {
+bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window, SkinLoadReport* report) {
   static const SkinRecord kNoSkin;
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
-  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}};
+  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report};
 
   std::string fault = "not found";
   std::optional<SkinDescription> description;
-  if (request.skin) description = read_skin_description(resolve_path(run.description, request.data_folder), fault);
+  if (request.skin) description = read_skin_description_file(resolve_path(run.description, request.data_folder), fault);
   if (!description) {
     show_error_box("Skin configuration file (" + run.description + ") " + fault + ". Please reinstall the skin.");
     request_termination(Ending::Fault);
@@ -127,7 +145,9 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   for (ElementId id = 0; id < kSkinElementCount; ++id) {
     const SkinImageKeys& keys = run.skin.images[id];
     if (names_a_file(keys.Filename)) {
-      PictureRef picture = run.exists(keys.Filename) ? run.decode(keys.Filename) : nullptr;
+      const bool exists = run.exists(keys.Filename);
+      if (!exists) run.note(std::string(element_name(id)) + ": " + keys.Filename + " not found");
+      PictureRef picture = exists ? run.decode(keys.Filename, element_name(id)) : nullptr;
       board.set_picture(id, picture ? picture : placeholder_picture());
     }
     // Within the limits the sums cannot overflow: |Left| <= 8192, |offset| < 2^30.

@@ -9,9 +9,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
-#include "display/skin_table.h"
-#include "display/sprite_board.h"
+#include "game/sprite_board.h"
+#include "skin/skin_list.h"
 
 namespace vx {
 
@@ -31,6 +33,14 @@ struct SkinLoadRequest {
   std::filesystem::path data_folder;  // the program's folder; skin paths are relative to it
 };
 
+// What went wrong with a skin's pictures, for a tool that reports it: each
+// picture that is missing or does not decode ("<element>: <file> not found",
+// "<element>: <file>: <why>"), and whether the pictures together passed the limit.
+struct SkinLoadReport {
+  std::vector<std::string> problems;
+  bool passed_limit = false;
+};
+
 // 0x00BBGGRR to 0xRRGGBB.
 constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
   return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
@@ -43,6 +53,8 @@ constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
 // fault, performs only its last step (the game-menu button) and returns false.
 // A picture that cannot be decoded, or would take the skin past its pixels, gets
 // the red square and one line on standard error naming the file.
-bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window);
+// With `report`, the pictures' problems also go there (a missing one included).
+bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window,
+             SkinLoadReport* report = nullptr);
 
 }  // namespace vx

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "platform/picture.h"
+#include "skin/picture.h"
 
 class QWidget;
 

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "platform/key_codes.h"
-#include "platform/picture.h"
+#include "skin/picture.h"
 
 namespace vx {
 

@@ -112,8 +112,8 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   setTabOrder(cb_sound, chb_splashscreen);
   setTabOrder(chb_splashscreen, cb_skin);
   // The form sees every key before its controls do.
-  for (QWidget* control : {static_cast<QWidget*>(cb_skin), static_cast<QWidget*>(cb_sound),
-                           static_cast<QWidget*>(chb_splashscreen)})
+  for (QWidget* control :
+       {static_cast<QWidget*>(cb_skin), static_cast<QWidget*>(cb_sound), static_cast<QWidget*>(chb_splashscreen)})
     control->installEventFilter(this);
 
   connect(cb_skin, &QComboBox::currentIndexChanged, this, [this] { cb_skinChange(); });
@@ -136,7 +136,7 @@ void TSplashForm::FormCreate() {
 
   const QSignalBlocker quiet_skins(cb_skin), quiet_sound(cb_sound);
   cb_skin->clear();
-  const SkinTable& skins = form1_.skin_table();
+  const SkinList& skins = form1_.skin_table();
   for (int n = 1; n <= skins.SkinCount; ++n) cb_skin->addItem(QString::fromStdString(skins.at(n)->Name));
   SettingsStore& settings = form1_.settings();
   const int skin = settings.read_int(SettingKey::Skin);
@@ -184,20 +184,10 @@ void TSplashForm::cb_skinChange() {
 void TSplashForm::cb_soundChange() { apply_play_rule(); }
 
 void TSplashForm::btn_playClick() {
-  SettingsStore& settings = form1_.settings();
-  if (cb_skin->currentIndex() >= 0) {
-    form1_.SkinIndex = cb_skin->currentIndex() + 1;
-    settings.write_int(SettingKey::Skin, form1_.SkinIndex);
-  }
   // A failed start-up has said so, written its settings and requested termination.
-  if (!form1_.sound().start(cb_sound->currentText().toStdString(), settings)) return;
-  settings.write_bool(SettingKey::SplashScreen, chb_splashscreen->isChecked());
-  form1_.entry(MenuEntry::pm_11_splashscreen)->setChecked(chb_splashscreen->isChecked());
-  form1_.run_skin_loader();
-  form1_.centre();
-  form1_.console().GameMode = 0;
-  form1_.console().Gam_Set_Mode();
-  form1_.sync();
+  if (!form1_.start_play(cb_skin->currentIndex() + 1, cb_sound->currentText().toStdString())) return;
+  form1_.settings().write_bool(SettingKey::SplashScreen, chb_splashscreen->isChecked());
+  form1_.menu().entry(MenuEntry::pm_11_splashscreen)->setChecked(chb_splashscreen->isChecked());
   played_ = true;
   hide();
 }

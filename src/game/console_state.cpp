@@ -9,113 +9,61 @@ using Op = void (Console::*)();
 
 // Timer handlers in timer-table order.
 constexpr std::array<Op, kTimerCount> kTimerHandlers{
-    &Console::Timer_Demo_1Timer,
-    &Console::Timer_Demo_2Timer,
-    &Console::Timer_Game_StartTimer,
-    &Console::Timer_Game_OverTimer,
-    &Console::Timer_KeypressTimer,
-    &Console::Timer_Phase123_Player_FireTimer,
-    &Console::Timer_Phase123_Enemy_FireTimer,
-    &Console::Timer_Phase123_MissTimer,
-    &Console::Timer_Phase1_Enemy_Row8Timer,
-    &Console::Timer_Phase1_Enemy_Row7Timer,
-    &Console::Timer_Phase1_Enemy_AttackingTimer,
-    &Console::Timer_Phase1_Enemy_Rows78_HitTimer,
-    &Console::Timer_Phase1_Enemy_Attacking_HitTimer,
-    &Console::Timer_Phase1_RepriseTimer,
-    &Console::Timer_Phase1_CompleteTimer,
-    &Console::Timer_Phase2_Enemy_AttackingTimer,
-    &Console::Timer_Phase2_Enemy_Attacking_HitTimer,
-    &Console::Timer_Phase2_RepriseTimer,
-    &Console::Timer_Phase2_CompleteTimer,
-    &Console::Timer_Phase3_MothershipTimer,
-    &Console::Timer_Phase3_Mothership_HitTimer,
-    &Console::Timer_Phase3_RepriseTimer,
-    &Console::Timer_Phase3_CompleteTimer,
-    &Console::Timer_Phase4_Shuttle_ThrustTimer,
-    &Console::Timer_Phase4_Shuttle_Thrust_DisplayTimer,
-    &Console::Timer_Phase4_Shuttle_DownTimer,
-    &Console::Timer_Phase4_DockTimer,
-    &Console::Timer_Phase4_Miss_DockTimer,
-    &Console::Timer_Phase4_BonusTimer,
+#define VX_TIMER_HANDLER(name) &Console::name##Timer,
+    VX_TIMERS(VX_TIMER_HANDLER)
+#undef VX_TIMER_HANDLER
 };
 
-#define VX_OP(name) NamedOperation{#name, &Console::name}
-const NamedOperation kOperations[] = {
-    VX_OP(Gam_Stop_All_Timers),
-    VX_OP(Gam_Reset_Numeric_Arrays),
-    VX_OP(Gam_Set_Mode),
-    VX_OP(Debug_aEnemy),
-    VX_OP(Debug_aFire),
-    VX_OP(set_button_hints),
-    VX_OP(inp_power_down),
-    VX_OP(inp_select_down),
-    VX_OP(inp_select_up),
-    VX_OP(inp_start_down),
-    VX_OP(inp_start_up),
-    VX_OP(inp_left_down),
-    VX_OP(inp_left_up),
-    VX_OP(inp_right_down),
-    VX_OP(inp_right_up),
-    VX_OP(inp_fire_down),
-    VX_OP(inp_fire_up),
-    VX_OP(Gam_Phase123_Set_Sprites),
-    VX_OP(Gam_Phase123_Check_Collision),
-    VX_OP(Gam_Phase123_Miss),
-    VX_OP(ship_collision_test),
-    VX_OP(Gam_Phase4_Set_Sprites),
-    VX_OP(Gam_Phase4_Check_Dock),
-    VX_OP(phase4_left_down),
-    VX_OP(phase4_right_down),
-    VX_OP(phase4_fire_down),
-    VX_OP(phase4_fire_up),
-    VX_OP(Vid_Display_Ctrl_Overlay),
-    VX_OP(demo_set_up_rows),
-    VX_OP(demo_set_up_script),
-    VX_OP(Timer_Demo_1Timer),
-    VX_OP(Timer_Demo_2Timer),
-    VX_OP(Timer_Game_StartTimer),
-    VX_OP(Timer_Game_OverTimer),
-    VX_OP(Timer_KeypressTimer),
-    VX_OP(Timer_Phase123_Player_FireTimer),
-    VX_OP(Timer_Phase123_Enemy_FireTimer),
-    VX_OP(Timer_Phase123_MissTimer),
-    VX_OP(Timer_Phase1_Enemy_Row8Timer),
-    VX_OP(Timer_Phase1_Enemy_Row7Timer),
-    VX_OP(Timer_Phase1_Enemy_AttackingTimer),
-    VX_OP(Timer_Phase1_Enemy_Rows78_HitTimer),
-    VX_OP(Timer_Phase1_Enemy_Attacking_HitTimer),
-    VX_OP(Timer_Phase1_RepriseTimer),
-    VX_OP(Timer_Phase1_CompleteTimer),
-    VX_OP(Timer_Phase2_Enemy_AttackingTimer),
-    VX_OP(Timer_Phase2_Enemy_Attacking_HitTimer),
-    VX_OP(Timer_Phase2_RepriseTimer),
-    VX_OP(Timer_Phase2_CompleteTimer),
-    VX_OP(Timer_Phase3_MothershipTimer),
-    VX_OP(Timer_Phase3_Mothership_HitTimer),
-    VX_OP(Timer_Phase3_RepriseTimer),
-    VX_OP(Timer_Phase3_CompleteTimer),
-    VX_OP(Timer_Phase4_Shuttle_ThrustTimer),
-    VX_OP(Timer_Phase4_Shuttle_Thrust_DisplayTimer),
-    VX_OP(Timer_Phase4_Shuttle_DownTimer),
-    VX_OP(Timer_Phase4_DockTimer),
-    VX_OP(Timer_Phase4_Miss_DockTimer),
-    VX_OP(Timer_Phase4_BonusTimer),
+#define VX_OP(name) \
+  NamedOperation { #name, &Console::name }
+const NamedOperation kOperations[] = {VX_OP(Gam_Stop_All_Timers),
+                                      VX_OP(Gam_Reset_Numeric_Arrays),
+                                      VX_OP(Gam_Set_Mode),
+                                      VX_OP(Debug_aEnemy),
+                                      VX_OP(Debug_aFire),
+                                      VX_OP(set_button_hints),
+                                      VX_OP(inp_power_down),
+                                      VX_OP(inp_select_down),
+                                      VX_OP(inp_select_up),
+                                      VX_OP(inp_start_down),
+                                      VX_OP(inp_start_up),
+                                      VX_OP(inp_left_down),
+                                      VX_OP(inp_left_up),
+                                      VX_OP(inp_right_down),
+                                      VX_OP(inp_right_up),
+                                      VX_OP(inp_fire_down),
+                                      VX_OP(inp_fire_up),
+                                      VX_OP(Gam_Phase123_Set_Sprites),
+                                      VX_OP(Gam_Phase123_Check_Collision),
+                                      VX_OP(Gam_Phase123_Miss),
+                                      VX_OP(ship_collision_test),
+                                      VX_OP(Gam_Phase4_Set_Sprites),
+                                      VX_OP(Gam_Phase4_Check_Dock),
+                                      VX_OP(phase4_left_down),
+                                      VX_OP(phase4_right_down),
+                                      VX_OP(phase4_fire_down),
+                                      VX_OP(phase4_fire_up),
+                                      VX_OP(Vid_Display_Ctrl_Overlay),
+                                      VX_OP(demo_set_up_rows),
+                                      VX_OP(demo_set_up_script),
+#define VX_TIMER_OP(name) VX_OP(name##Timer),
+                                      VX_TIMERS(VX_TIMER_OP)
+#undef VX_TIMER_OP
 };
 #undef VX_OP
 
-#define VX_VAR(name, ...) NamedVariable{#name, &Console::name __VA_OPT__(, ) __VA_ARGS__}
+#define VX_VAR(name, ...) \
+  NamedVariable { #name, &Console::name __VA_OPT__(, ) __VA_ARGS__ }
 constexpr std::int32_t kMax = INT32_MAX;
 const NamedVariable kVariables[] = {
-    VX_VAR(GameMode),         VX_VAR(Skill, 0, 4),         VX_VAR(Phase),
-    VX_VAR(Lives, 0, 9),      VX_VAR(EnemiesLeft),         VX_VAR(Score, 0, kMax),
-    VX_VAR(ShipCol, 0, 5),    VX_VAR(ShotCol, 0, 5),       VX_VAR(HitCol, 0, 5),
-    VX_VAR(HitRow, 0, 9),     VX_VAR(Step),                VX_VAR(HitStep),
-    VX_VAR(ControlsReady),    VX_VAR(JoystickHeld),        VX_VAR(FireHeld),
-    VX_VAR(ShotInFlight),     VX_VAR(ThrustOn),            VX_VAR(FullscreenMode),
-    VX_VAR(GameMenuOpen),     VX_VAR(CtrlrOverlay),        VX_VAR(ShuttleRow, 0, 6),
-    VX_VAR(DockCol, 0, 5),    VX_VAR(DockCountdown, 0, kMax), VX_VAR(DockTick),
-    VX_VAR(FlameBlink),
+    VX_VAR(GameMode),         VX_VAR(Skill, 0, 4),   VX_VAR(Phase),
+    VX_VAR(Lives, 0, 9),      VX_VAR(EnemiesLeft),   VX_VAR(Score, 0, kMax),
+    VX_VAR(ShipCol, 0, 5),    VX_VAR(ShotCol, 0, 5), VX_VAR(HitCol, 0, 5),
+    VX_VAR(HitRow, 0, 9),     VX_VAR(Step),          VX_VAR(HitStep),
+    VX_VAR(ControlsReady),    VX_VAR(JoystickHeld),  VX_VAR(FireHeld),
+    VX_VAR(ShotInFlight),     VX_VAR(ThrustOn),      VX_VAR(CtrlrOverlay),
+    VX_VAR(ShuttleRow, 0, 6), VX_VAR(DockCol, 0, 5), VX_VAR(DockCountdown, 0, kMax),
+    VX_VAR(DockTick),         VX_VAR(FlameBlink),
 };
 #undef VX_VAR
 
@@ -157,8 +105,8 @@ void Console::FormCreate() {
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= kCols; ++c) {
       int set_col = c, set_row = kSetRow[r];
-      if (r == 1) set_col = (c % 2 == 1) ? 1 : 2;               // 01_01 02_01 01_01 02_01 01_01
-      if (set_row == 5 && (c == 1 || c == 5)) set_row = 6;      // 01_06 .. 05_06 at the edges
+      if (r == 1) set_col = (c % 2 == 1) ? 1 : 2;           // 01_01 02_01 01_01 02_01 01_01
+      if (set_row == 5 && (c == 1 || c == 5)) set_row = 6;  // 01_06 .. 05_06 at the edges
       EnemyLook[c][r].Whole = *el_enemy_look(set_col, set_row, LookKind::Whole);
       EnemyLook[c][r].Body = *el_enemy_look(set_col, set_row, LookKind::Body);
       EnemyLook[c][r].Wings = *el_enemy_look(set_col, set_row, LookKind::Wings);

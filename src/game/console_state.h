@@ -1,24 +1,26 @@
 // The console: the whole game state of the simulated console (playfield grids,
 // counters, flags, sprite tables, the 29 timers) and every game, input, display and
 // timer operation on it. Toolkit-free: the window owns one Console and forwards
-// key, mouse and menu events; the scenario runner drives one on the virtual clock.
+// key, mouse and menu events through the console host; scripts drive one on the
+// virtual clock.
 //
 // The operations are spread over one file per concern: console_state.cpp (modes,
 // grids, timers), controls.cpp, shooting.cpp, phase1.cpp .. phase4.cpp, demo.cpp,
-// and display/screen.cpp (the Vid_ operations).
+// and screen.cpp (the Vid_ operations). The console host (host/) owns one.
 #pragma once
 
 #include <array>
 #include <climits>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 
-#include "display/sprite_board.h"
+#include "game/actions.h"
 #include "game/random.h"
 #include "game/sound_sink.h"
+#include "game/sprite_board.h"
 #include "game/timers.h"
 
 namespace vx {
@@ -32,10 +34,6 @@ struct KeyNameEntry {
   std::uint16_t code;
 };
 extern const std::array<KeyNameEntry, 45> KeyName;  // [0] unused
-// The default key index of each action 1..6 (power, select, start, left, right, fire).
-inline constexpr std::array<int, 7> kDefaultKeyIndex{0, 2, 3, 4, 39, 40, 42};
-
-enum Action { ActPower = 1, ActSelect, ActStart, ActLeft, ActRight, ActFire };
 
 class Console {
  public:
@@ -50,8 +48,8 @@ class Console {
 
   std::int32_t GameMode = 0, Skill = 0, Phase = 0, Lives = 0, EnemiesLeft = 0, Score = 0;
   std::int32_t ShipCol = 0, ShotCol = 0, HitCol = 0, HitRow = 0, Step = 0, HitStep = 0;
-  bool ControlsReady = false, JoystickHeld = false, FireHeld = false, ShotInFlight = false,
-       ThrustOn = false, FullscreenMode = false, GameMenuOpen = false, CtrlrOverlay = false;
+  bool ControlsReady = false, JoystickHeld = false, FireHeld = false, ShotInFlight = false, ThrustOn = false,
+       CtrlrOverlay = false;
   // Phase 4.
   std::int32_t ShuttleRow = 0, DockCol = 0, DockCountdown = 0, DockTick = 0, FlameBlink = 0;
 
@@ -111,6 +109,8 @@ class Console {
   void set_button_hints();
   void FormKeyDown(int key_code);
   void FormKeyUp(int key_code);
+  // The press (down) or release of an action (actions.h); a release of power does nothing.
+  void run_action(Action action, bool down);
   void inp_power_down();
   void inp_select_down();
   void inp_select_up();
@@ -122,63 +122,26 @@ class Console {
   void inp_right_up();
   void inp_fire_down();
   void inp_fire_up();
-  void Timer_Game_StartTimer();
-  void Timer_Game_OverTimer();
-  void Timer_KeypressTimer();
 
   // ---- Shooting in phases 1 to 3 ---------------------------------------------
   void Gam_Phase123_Set_Sprites();
   void Gam_Phase123_Check_Collision();
   void Gam_Phase123_Miss();
-  void Timer_Phase123_Player_FireTimer();
-  void Timer_Phase123_Enemy_FireTimer();
-  void Timer_Phase123_MissTimer();
   // An enemy at (c, r), r >= 2, drops a shot into its own cell.
   void drop_enemy_shot(int col, int row);
   // After a ship move: lost if row 1's enemy sprite is lit or a shot waits on row 2.
   void ship_collision_test();
 
-  // ---- Phase 1 ---------------------------------------------------------------
-  void Timer_Phase1_Enemy_Row8Timer();
-  void Timer_Phase1_Enemy_Row7Timer();
-  void Timer_Phase1_Enemy_AttackingTimer();
-  void Timer_Phase1_Enemy_Rows78_HitTimer();
-  void Timer_Phase1_Enemy_Attacking_HitTimer();
-  void Timer_Phase1_RepriseTimer();
-  void Timer_Phase1_CompleteTimer();
-
-  // ---- Phase 2 ---------------------------------------------------------------
-  void Timer_Phase2_Enemy_AttackingTimer();
-  void Timer_Phase2_Enemy_Attacking_HitTimer();
-  void Timer_Phase2_RepriseTimer();
-  void Timer_Phase2_CompleteTimer();
-
-  // ---- Phase 3 ---------------------------------------------------------------
-  void Timer_Phase3_MothershipTimer();
-  void Timer_Phase3_Mothership_HitTimer();
-  void Timer_Phase3_RepriseTimer();
-  void Timer_Phase3_CompleteTimer();
-
   // ---- Phase 4 ---------------------------------------------------------------
   void Gam_Phase4_Set_Sprites();
   void Gam_Phase4_Check_Dock();
-  void Timer_Phase4_Shuttle_ThrustTimer();
-  void Timer_Phase4_Shuttle_Thrust_DisplayTimer();
-  void Timer_Phase4_Shuttle_DownTimer();
-  void Timer_Phase4_DockTimer();
-  void Timer_Phase4_Miss_DockTimer();
-  void Timer_Phase4_BonusTimer();
   // The phase-4 branches of the controls.
   void phase4_left_down();
   void phase4_right_down();
   void phase4_fire_down();
   void phase4_fire_up();
 
-  // ---- Demo ------------------------------------------------------------------
-  void Timer_Demo_1Timer();
-  void Timer_Demo_2Timer();
-
-  // ---- Display (display/screen.cpp) --------------------------------------------
+  // ---- Display (screen.cpp) -----------------------------------------------------
   void Vid_Display_All_Sprites(bool on);
   void Vid_Display_Ship(bool visible);
   void Vid_Display_Shuttle(bool visible);
@@ -223,6 +186,11 @@ class Console {
   // Phase 1's rows 7 and 8 start scrolling from fresh periods; the attack timer
   // gets the skill's interval, to be enabled later.
   void start_fleet_rows();
+
+  // ---- Timer handlers: `<timer>Timer` for each of the 29 (timers.h) ----------------
+#define VX_TIMER_HANDLER(name) void name##Timer();
+  VX_TIMERS(VX_TIMER_HANDLER)
+#undef VX_TIMER_HANDLER
 
   // Runs the handler of a timer (the timer set calls this on every tick).
   void run_timer(TimerId id);

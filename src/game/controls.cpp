@@ -69,27 +69,32 @@ int action_of_key(const Console& k, int key_code, int first_action) {
 }  // namespace
 
 void Console::FormKeyDown(int key_code) {
-  switch (action_of_key(*this, key_code, ActPower)) {
-    case ActPower: inp_power_down(); break;
-    case ActSelect: inp_select_down(); break;
-    case ActStart: inp_start_down(); break;
-    case ActLeft: inp_left_down(); break;
-    case ActRight: inp_right_down(); break;
-    case ActFire: inp_fire_down(); break;
-    default: break;
-  }
+  if (const int a = action_of_key(*this, key_code, ActPower)) run_action(static_cast<Action>(a), true);
 }
 
 // Power has no release action.
 void Console::FormKeyUp(int key_code) {
-  switch (action_of_key(*this, key_code, ActSelect)) {
-    case ActSelect: inp_select_up(); break;
-    case ActStart: inp_start_up(); break;
-    case ActLeft: inp_left_up(); break;
-    case ActRight: inp_right_up(); break;
-    case ActFire: inp_fire_up(); break;
-    default: break;
-  }
+  if (const int a = action_of_key(*this, key_code, ActSelect)) run_action(static_cast<Action>(a), false);
+}
+
+void Console::run_action(Action action, bool down) {
+  using Op = void (Console::*)();
+  struct Ops {
+    Op press, release;
+  };
+  struct Release {  // an action's release operation, or none
+    static constexpr Op of() { return nullptr; }
+    static constexpr Op of(Op op) { return op; }
+  };
+  static constexpr Ops kOps[kActionCount + 1] = {
+      {nullptr, nullptr},
+#define VX_ACTION_OPS(id, name, key, press, ...) {&Console::press, Release::of(__VA_OPT__(&Console::__VA_ARGS__))},
+      VX_ACTIONS(VX_ACTION_OPS)
+#undef VX_ACTION_OPS
+  };
+  if (action < ActPower || action > kActionCount) return;
+  const Op op = down ? kOps[action].press : kOps[action].release;
+  if (op) (this->*op)();
 }
 
 void Console::inp_power_down() {

@@ -6,35 +6,9 @@ namespace vx {
 namespace {
 
 constexpr std::array<std::string_view, kTimerCount> kNames{
-    "Timer_Demo_1",
-    "Timer_Demo_2",
-    "Timer_Game_Start",
-    "Timer_Game_Over",
-    "Timer_Keypress",
-    "Timer_Phase123_Player_Fire",
-    "Timer_Phase123_Enemy_Fire",
-    "Timer_Phase123_Miss",
-    "Timer_Phase1_Enemy_Row8",
-    "Timer_Phase1_Enemy_Row7",
-    "Timer_Phase1_Enemy_Attacking",
-    "Timer_Phase1_Enemy_Rows78_Hit",
-    "Timer_Phase1_Enemy_Attacking_Hit",
-    "Timer_Phase1_Reprise",
-    "Timer_Phase1_Complete",
-    "Timer_Phase2_Enemy_Attacking",
-    "Timer_Phase2_Enemy_Attacking_Hit",
-    "Timer_Phase2_Reprise",
-    "Timer_Phase2_Complete",
-    "Timer_Phase3_Mothership",
-    "Timer_Phase3_Mothership_Hit",
-    "Timer_Phase3_Reprise",
-    "Timer_Phase3_Complete",
-    "Timer_Phase4_Shuttle_Thrust",
-    "Timer_Phase4_Shuttle_Thrust_Display",
-    "Timer_Phase4_Shuttle_Down",
-    "Timer_Phase4_Dock",
-    "Timer_Phase4_Miss_Dock",
-    "Timer_Phase4_Bonus",
+#define VX_TIMER_NAME(name) #name,
+    VX_TIMERS(VX_TIMER_NAME)
+#undef VX_TIMER_NAME
 };
 
 }  // namespace

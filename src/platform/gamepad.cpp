@@ -10,44 +10,39 @@ namespace {
 
 struct PadBinding {
   SDL_GameControllerButton button;
-  PadAction action;
+  Action action;
   std::string_view label;  // as the key form names it
 };
 // Which pad button does what. The left stick's horizontal lean adds left and right.
 constexpr PadBinding kBindings[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadAction::Left, "d-pad"},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadAction::Right, "d-pad"},
-    {SDL_CONTROLLER_BUTTON_A, PadAction::Fire, "A"},
-    {SDL_CONTROLLER_BUTTON_B, PadAction::Fire, "B"},
-    {SDL_CONTROLLER_BUTTON_START, PadAction::Start, "Start"},
-    {SDL_CONTROLLER_BUTTON_BACK, PadAction::Select, "Back"},
-    {SDL_CONTROLLER_BUTTON_GUIDE, PadAction::Power, "Guide"},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, ActLeft, "d-pad"},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, ActRight, "d-pad"},
+    {SDL_CONTROLLER_BUTTON_A, ActFire, "A"},
+    {SDL_CONTROLLER_BUTTON_B, ActFire, "B"},
+    {SDL_CONTROLLER_BUTTON_START, ActStart, "Start"},
+    {SDL_CONTROLLER_BUTTON_BACK, ActSelect, "Back"},
+    {SDL_CONTROLLER_BUTTON_GUIDE, ActPower, "Guide"},
 };
 
-constexpr bool repeats(int action) {
-  return action == static_cast<int>(PadAction::Left) || action == static_cast<int>(PadAction::Right);
-}
+constexpr bool repeats(int action) { return action == ActLeft - ActPower || action == ActRight - ActPower; }
 
 }  // namespace
 
 std::string pad_controls_text() {
   // One phrase per action in the order the key form lists the keys.
   struct Phrase {
-    PadAction action;
+    Action action;
     const char* what;
   };
-  static constexpr Phrase kPhrases[] = {{PadAction::Left, "left/right"},
-                                        {PadAction::Fire, "fire"},
-                                        {PadAction::Start, "start"},
-                                        {PadAction::Select, "select"},
-                                        {PadAction::Power, "power"}};
+  static constexpr Phrase kPhrases[] = {
+      {ActLeft, "left/right"}, {ActFire, "fire"}, {ActStart, "start"}, {ActSelect, "select"}, {ActPower, "power"}};
   std::string text;
   for (const Phrase& p : kPhrases) {
     std::string controls;
     for (const PadBinding& b : kBindings)
       if (b.action == p.action && controls.find(b.label) == std::string::npos)
         controls += (controls.empty() ? "" : " or ") + std::string(b.label);
-    if (p.action == PadAction::Left) controls += " or left stick";
+    if (p.action == ActLeft) controls += " or left stick";
     text += (text.empty() ? "" : ", ") + controls + " " + p.what;
   }
   return text;
@@ -79,16 +74,16 @@ void Gamepads::close(int instance_id) {
 }
 
 void Gamepads::on_axis(Pad& pad, int value) {
-  const auto lean = [&](PadAction a, bool leaning_that_way, int distance) {
-    const int bit = static_cast<int>(a);
+  const auto lean = [&](Action a, bool leaning_that_way, int distance) {
+    const int bit = a - ActPower;
     if (!leaning_that_way || distance < zone_.release)
       pad.stick[bit] = false;
     else if (distance >= zone_.press)
       pad.stick[bit] = true;
     // Between release and press the stick keeps what it had.
   };
-  lean(PadAction::Left, value < 0, -value);
-  lean(PadAction::Right, value > 0, value);
+  lean(ActLeft, value < 0, -value);
+  lean(ActRight, value > 0, value);
 }
 
 Gamepads::Actions Gamepads::raw() const {
@@ -97,7 +92,7 @@ Gamepads::Actions Gamepads::raw() const {
     a |= pad.stick;
     // Two buttons may share an action (A and B): the action is held while either is.
     for (const PadBinding& b : kBindings)
-      if (pad.buttons >> b.button & 1u) a.set(static_cast<int>(b.action));
+      if (pad.buttons >> b.button & 1u) a.set(b.action - ActPower);
   }
   return a;
 }
@@ -108,10 +103,10 @@ void Gamepads::settle(std::int64_t now_ms, std::vector<PadEvent>& out) {
   const Actions want = active_ ? raw_now & ~blocked_ : Actions();
   // Releases first: a stick flicked from left to right ends left, then starts right.
   for (const bool pressing : {false, true})
-    for (int a = 0; a < kPadActionCount; ++a) {
+    for (int a = 0; a < kActionCount; ++a) {
       if (want[a] == held_[a] || want[a] != pressing) continue;
       held_[a] = want[a];
-      out.push_back({static_cast<PadAction>(a), want[a]});
+      out.push_back({static_cast<Action>(a + ActPower), want[a]});
       if (want[a]) repeat_due_[a] = now_ms + repeat_.delay_ms;
     }
 }
@@ -145,9 +140,9 @@ std::vector<PadEvent> Gamepads::poll(std::int64_t now_ms) {
     settle(now_ms, out);
   }
   if (!active_) return out;
-  for (int a = 0; a < kPadActionCount; ++a)
+  for (int a = 0; a < kActionCount; ++a)
     if (held_[a] && repeats(a) && now_ms >= repeat_due_[a]) {
-      out.push_back({static_cast<PadAction>(a), true});
+      out.push_back({static_cast<Action>(a + ActPower), true});
       repeat_due_[a] = now_ms + repeat_.interval_ms;
     }
   return out;
@@ -165,7 +160,7 @@ std::vector<PadEvent> Gamepads::set_active(bool active, std::int64_t now_ms) {
 std::optional<std::int64_t> Gamepads::next_repeat() const {
   std::optional<std::int64_t> next;
   if (!active_) return next;
-  for (int a = 0; a < kPadActionCount; ++a)
+  for (int a = 0; a < kActionCount; ++a)
     if (held_[a] && repeats(a) && (!next || repeat_due_[a] < *next)) next = repeat_due_[a];
   return next;
 }

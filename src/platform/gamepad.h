@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "game/actions.h"
+
 struct _SDL_GameController;
 
 namespace vx {
 
 // The console's six actions as a pad sends them.
-enum class PadAction { Power, Select, Start, Left, Right, Fire };
-inline constexpr int kPadActionCount = 6;
 
 struct PadEvent {
-  PadAction action;
-  bool down;  // false: released
+  Action action;  // bit action - ActPower of the sets below
+  bool down;      // false: released
   bool operator==(const PadEvent&) const = default;
 };
 
@@ -68,7 +68,7 @@ class Gamepads {
   std::optional<std::int64_t> next_repeat() const;
 
  private:
-  using Actions = std::bitset<kPadActionCount>;
+  using Actions = std::bitset<kActionCount>;
   struct Pad {
     _SDL_GameController* controller = nullptr;
     std::uint32_t buttons = 0;  // bit n: SDL button n is down
@@ -90,7 +90,7 @@ class Gamepads {
   std::map<int, Pad> pads_;  // by SDL instance id
   Actions held_;             // what the console was told is down
   Actions blocked_;          // held since before the last activation
-  std::int64_t repeat_due_[kPadActionCount]{};
+  std::int64_t repeat_due_[kActionCount]{};
 };
 
 }  // namespace vx

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/picture.h"
+#include "skin/picture.h"
 
 namespace vx {
 

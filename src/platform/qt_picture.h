@@ -4,7 +4,7 @@
 #include <QImage>
 #include <string>
 
-#include "platform/picture.h"
+#include "skin/picture.h"
 
 namespace vx {
 

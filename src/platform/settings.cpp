@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "game/actions.h"
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -24,12 +26,12 @@ constexpr std::array<Entry, 17> kSettings{{
     {"SplashScreen", 1},
     {"FullscreenMode", 1},
     {"CtrlrOverlay", 1},
-    {"Key1", 2},
-    {"Key2", 3},
-    {"Key3", 4},
-    {"Key4", 39},
-    {"Key5", 40},
-    {"Key6", 42},
+    {"Key1", kDefaultKeyIndex[ActPower]},
+    {"Key2", kDefaultKeyIndex[ActSelect]},
+    {"Key3", kDefaultKeyIndex[ActStart]},
+    {"Key4", kDefaultKeyIndex[ActLeft]},
+    {"Key5", kDefaultKeyIndex[ActRight]},
+    {"Key6", kDefaultKeyIndex[ActFire]},
     {"Zoom", 100},
     {"FullscreenFit", 0},
     {"PauseInactive", 0},

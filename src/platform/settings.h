@@ -21,7 +21,12 @@ enum class SettingKey {
   SplashScreen,    // boolean, true
   FullscreenMode,  // boolean, true
   CtrlrOverlay,    // boolean, true
-  Key1, Key2, Key3, Key4, Key5, Key6,  // key indices 2, 3, 4, 39, 40, 42
+  Key1,
+  Key2,
+  Key3,
+  Key4,
+  Key5,
+  Key6,  // key indices, the actions' defaults (game/actions.h)
   // Additions of this simulator, none of them on where it could surprise a player.
   Zoom,           // windowed size in percent: 100, 150, 200 or 300; 100
   FullscreenFit,  // boolean: full screen scales the console to the screen's height; false

@@ -1,16 +1,14 @@
 #include "skin/skin_description.h"
 
 #include <limits>
-#include <system_error>
 
-#include "platform/ini_file.h"
-#include "platform/picture_file.h"
+#include "skin/ini_text.h"
 
 namespace vx {
 namespace {
 
 struct Reader {
-  const IniFile& ini;
+  const IniText& ini;
   std::string& error;
 
   // A number of [section] key: its default when absent or not a number (noted in
@@ -56,7 +54,7 @@ struct Reader {
   }
 };
 
-bool describes_a_skin(const IniFile& ini) {
+bool describes_a_skin(const IniText& ini) {
   for (const char* section : {"Common", "Fullscreen", "Shaped"})
     if (ini.has_section(section)) return true;
   for (int n = 1; n <= kSkinElementCount; ++n)
@@ -66,12 +64,18 @@ bool describes_a_skin(const IniFile& ini) {
 
 }  // namespace
 
-std::optional<SkinDescription> read_skin_description(const std::filesystem::path& file, std::string& error) {
-  IniFile ini;
-  if (!ini.load(file, error)) return std::nullopt;
+std::optional<SkinDescription> read_skin_description(std::string_view text, std::string& error) {
+  if (!is_ini_text(text)) {
+    error = "is not a text file";
+    return std::nullopt;
+  }
+  IniText ini;
+  if (!ini.parse(text)) {
+    error = "cannot be read";
+    return std::nullopt;
+  }
   if (!describes_a_skin(ini)) {
-    std::error_code ec;
-    error = std::filesystem::file_size(file, ec) == 0 ? "is empty" : "describes no skin";
+    error = text.empty() ? "is empty" : "describes no skin";
     return std::nullopt;
   }
   SkinDescription d;
@@ -125,25 +129,6 @@ bool canvas_allowed(std::int64_t width, std::int64_t height, std::string& error)
     return false;
   }
   return true;
-}
-
-PictureRef SkinPictures::load(const std::filesystem::path& file, std::string& error) {
-  std::error_code ec;
-  std::filesystem::path key = std::filesystem::canonical(file, ec);
-  if (ec) key = file;
-  if (auto it = loaded_.find(key); it != loaded_.end()) {
-    error = it->second.error;
-    return it->second.picture;
-  }
-  const std::int64_t left = kMaxSkinPixels - pixels_;
-  const PictureLimit limit{left, "the " + std::to_string(left) + " pixels left of the " +
-                                     std::to_string(kMaxSkinPixels) + " that a skin's pictures may have together"};
-  error.clear();
-  PictureRef picture = decode_picture_file(file, error, limit);
-  if (picture) pixels_ += std::int64_t{picture->width} * picture->height;
-  passed_limit_ = passed_limit_ || error.ends_with(limit.over);
-  loaded_[key] = {picture, error};
-  return picture;
 }
 
 }  // namespace vx

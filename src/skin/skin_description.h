@@ -1,22 +1,20 @@
-// A skin's description file (Skin.ini) read into plain values, and the skin's
-// pictures decoded, within limits that keep a shared skin from costing more than
-// a console needs: the console area (each side and its area), every position and
-// size, and the pixels of all the skin's pictures together. Sizes the limits let
-// through cannot overflow where they are added up. Toolkit-free: the desktop
-// loader gfxinit and make-assets (--check, --compose) read skins through it.
+// A skin's description (Skin.ini) read from its text into plain values, within
+// limits that keep a shared skin from costing more than a console needs: the
+// console area (each side and its area), every position and size, and the pixels
+// of all the skin's pictures together (counted by the platform side as it decodes
+// them, platform/skin_files.h). Sizes the limits let through cannot overflow where
+// they are added up. Toolkit-free, no file system: the desktop loader gfxinit,
+// make-assets (--check, --compose) and a web page read skins through it.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "display/elements.h"
-#include "platform/picture.h"
+#include "skin/elements.h"
 
 namespace vx {
 
@@ -51,12 +49,12 @@ struct SkinDescription {
   std::vector<std::string> missing;
 };
 
-// Reads `file`. A value that is absent or not a number takes its default; null
-// with `error` saying what is wrong, worded to follow the file's name ("not
-// found", "is not a text file", "is empty", "describes no skin", "has [Common]
-// GameWidth 100000, outside 1..8192", ...) when the file cannot be read or a
-// value passes its limit.
-std::optional<SkinDescription> read_skin_description(const std::filesystem::path& file, std::string& error);
+// Reads a description from the text of its file. A value that is absent or not a
+// number takes its default; null with `error` saying what is wrong, worded to
+// follow the file's name ("is not a text file", "is empty", "describes no skin",
+// "has [Common] GameWidth 100000, outside 1..8192", ...) when the text cannot be
+// read or a value passes its limit.
+std::optional<SkinDescription> read_skin_description(std::string_view text, std::string& error);
 
 // Whether a file value names a file: neither empty nor "nil".
 bool names_a_file(std::string_view value);
@@ -67,26 +65,5 @@ int console_offset(std::optional<int> configured, int screen, int area);
 
 // Whether a canvas of this size may be drawn; otherwise `error` names the limit.
 bool canvas_allowed(std::int64_t width, std::int64_t height, std::string& error);
-
-// The pictures of one skin, decoded within kMaxSkinPixels together. A file named
-// again (also through another name or a link) is the same picture, decoded once.
-class SkinPictures {
- public:
-  // The picture in `file`, or null with `error` saying why (the file's fault, or
-  // the limit it would pass).
-  PictureRef load(const std::filesystem::path& file, std::string& error);
-  // Whether a picture was refused because the skin's pictures together would
-  // have passed kMaxSkinPixels.
-  bool passed_limit() const { return passed_limit_; }
-
- private:
-  struct Loaded {
-    PictureRef picture;
-    std::string error;
-  };
-  std::map<std::filesystem::path, Loaded> loaded_;  // by the file's canonical path
-  std::int64_t pixels_ = 0;                           // of the pictures decoded so far
-  bool passed_limit_ = false;
-};
 
 }  // namespace vx

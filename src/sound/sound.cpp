@@ -5,6 +5,7 @@
 
 #include "platform/message_box.h"
 #include "platform/termination.h"
+#include "sound/sound_pause.h"
 
 namespace vx {
 namespace {
@@ -66,5 +67,7 @@ void Sound::Snd_Play(Effect effect) {
 void Sound::Snd_Silence() {
   if (enabled_) fsound_.StopSound(kFsoundAllChannels);
 }
+
+void Sound::pause(bool paused) { fsound_pause(paused); }
 
 }  // namespace vx

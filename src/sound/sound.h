@@ -49,6 +49,8 @@ class Sound : public SoundSink {
 
   void Snd_Play(Effect effect) override;
   void Snd_Silence() override;
+  // Every channel holds where it is while the game is paused (sound_pause.h).
+  void pause(bool paused) override;
   bool enabled() const { return enabled_; }
 
  private:

@@ -11,15 +11,16 @@ trap 'rm -rf "$dir"' EXIT
 cmake -S "$root" -B "$dir" -G "Unix Makefiles" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVORNIX_TESTS=OFF -DVORNIX_FUZZ=ON -DVORNIX_SANITIZE=ON >/dev/null
 status=0
-for lib in vornix-core vornix-platform vornix-skin vornix-settings vornix-script-lib; do
-  if ! grep -q -- '-fsanitize=fuzzer-no-link' "$dir/CMakeFiles/$lib.dir/flags.make" 2>/dev/null; then
+for lib in vornix-skin vornix-game vornix-host vornix-script-lib vornix-platform vornix-display; do
+  flags=$(find "$dir" -path "*/CMakeFiles/$lib.dir/flags.make" | head -n 1)
+  if [ -z "$flags" ] || ! grep -q -- "-fsanitize=fuzzer-no-link" "$flags"; then
     echo "$lib is built without coverage for the fuzzers"
     status=1
   fi
 done
 for harness in "$root"/fuzz/*_fuzz.cpp; do
   name=$(basename "$harness" _fuzz.cpp)
-  if [ ! -d "$dir/CMakeFiles/fuzz-$name.dir" ]; then
+  if [ -z "$(find "$dir" -type d -name "fuzz-$name.dir")" ]; then
     echo "fuzz/$name""_fuzz.cpp has no target fuzz-$name"
     status=1
   fi

@@ -1,15 +1,16 @@
 // Sound events read as vornix-script's dumps list them, and a whole game's events
 // played through the real sound layer into SDL's disk driver, each at its moment.
+#include "sound_replay.h"
+
 #include <SDL.h>
 
 #include <algorithm>
 #include <sstream>
 
-#include "autoplay.h"
 #include "game/console_state.h"
 #include "sound/sound.h"
-#include "sound_replay.h"
 #include "sound_test_support.h"
+#include "support/autoplay.h"
 
 namespace vx::test {
 namespace {

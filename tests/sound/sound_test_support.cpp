@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "sound/fsound.h"
-#include "assets.h"
+#include "synth/sounds.h"
 
 namespace vx::test {
 
@@ -82,12 +82,17 @@ void SoundTest::SetUp() {
 
 void SoundTest::TearDown() {
   FSOUND_Close();
-  if (driver_before_.empty()) qunsetenv("SDL_AUDIODRIVER");
-  else qputenv("SDL_AUDIODRIVER", driver_before_.c_str());
+  if (driver_before_.empty())
+    qunsetenv("SDL_AUDIODRIVER");
+  else
+    qputenv("SDL_AUDIODRIVER", driver_before_.c_str());
 }
 
 std::string SoundTest::stored(const char* name) const {
-  return QSettings(dir_.path() + "/Brimlock/Vornix50.conf", QSettings::NativeFormat).value(name).toString().toStdString();
+  return QSettings(dir_.path() + "/Brimlock/Vornix50.conf", QSettings::NativeFormat)
+      .value(name)
+      .toString()
+      .toStdString();
 }
 
 void SoundTest::store_raw(const char* name, const char* text) const {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "display/elements.h"
+#include "skin/elements.h"
 
 namespace vx::test {
 

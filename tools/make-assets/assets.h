@@ -5,10 +5,9 @@
 
 #include <filesystem>
 
-namespace vx::assets {
+#include "synth/sounds.h"
 
-// The fourteen WAV files of "Sound".
-void write_sounds(const std::filesystem::path& data_dir);
+namespace vx::assets {
 // Skins, previews, manual pages and the other pictures.
 void write_pictures(const std::filesystem::path& data_dir);
 

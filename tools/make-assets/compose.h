@@ -1,8 +1,7 @@
-// Renders a skin folder as the console window would draw it: the skin's pictures
-// in their boxes, in the window's drawing order, each state picture just above
-// its clickable picture, pictures with alpha blended and pictures without alpha
-// in transparent elements keyed by their bottom-left pixel. Used by --compose,
-// for the skin previews and by the tests.
+// Renders a skin folder as the console window draws it: through the program's
+// own skin loader (gfxinit), its console core (which lights the cells and writes
+// the panel) and its painter (BoardPainter: drawing order, alpha, colour keying).
+// Used by --compose, for the skin previews and by the tests.
 #pragma once
 
 #include <QImage>
@@ -11,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/skin_description.h"
 #include "skin_file.h"
 
 namespace vx::assets {
@@ -25,16 +23,17 @@ enum class ComposeState {
 };
 std::optional<ComposeState> compose_state_by_name(std::string_view name);
 
-// The window in windowed mode: pixels of the colour key are where it is
-// see-through. Problems (missing or broken pictures) are added to `problems`.
-// The pictures are decoded through `pictures` when given (which then tells
-// whether they passed the skin's limit), else through a set of their own.
-QImage compose_window(const SkinFile& skin, ComposeState state, std::vector<std::string>* problems = nullptr,
-                      SkinPictures* pictures = nullptr);
+// What went wrong: the pictures that are missing or broken (they show the red
+// square), and whether the skin's pictures together passed the program's limit.
+struct ComposeReport {
+  std::vector<std::string> problems;
+  bool passed_limit = false;
+};
 
+// The window in windowed mode: pixels of the colour key are where it is see-through.
+QImage compose_window(const SkinFile& skin, ComposeState state, ComposeReport* report = nullptr);
 // The whole screen in full-screen mode (backdrop, logo, console at its offsets).
-QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen,
-                          std::vector<std::string>* problems = nullptr, SkinPictures* pictures = nullptr);
+QImage compose_fullscreen(const SkinFile& skin, ComposeState state, QSize screen, ComposeReport* report = nullptr);
 
 // A copy with every pixel of colour `key` shown as a grey checkerboard.
 QImage key_as_checkerboard(const QImage& frame, QColor key);

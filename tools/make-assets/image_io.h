@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/picture.h"
+#include "skin/picture.h"
 
 namespace vx::assets {
 

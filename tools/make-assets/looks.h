@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "display/elements.h"
+#include "skin/elements.h"
 
 namespace vx::assets {
 

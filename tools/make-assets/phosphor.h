@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QPainterPath>
 
-#include "display/elements.h"
 #include "screen_layout.h"
+#include "skin/elements.h"
 
 namespace vx::assets {
 

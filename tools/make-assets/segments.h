@@ -10,8 +10,8 @@
 #include <QPainterPath>
 #include <functional>
 
-#include "display/elements.h"
 #include "screen_layout.h"
+#include "skin/elements.h"
 
 namespace vx::assets {
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "looks.h"
-#include "skin/skin_description.h"
+#include "platform/skin_files.h"
 #include "skin_file.h"
 
 namespace vx::assets {

@@ -6,7 +6,7 @@
 
 #include "platform/data_folder.h"
 #include "platform/ini_file.h"
-#include "skin/skin_description.h"
+#include "platform/skin_files.h"
 
 namespace vx::assets {
 
@@ -42,7 +42,7 @@ std::optional<std::filesystem::path> find_in_folder(const std::filesystem::path&
 
 std::optional<SkinFile> read_skin_file(const std::filesystem::path& folder, const std::string& description,
                                        std::string& error) {
-  const auto d = read_skin_description(resolve_path(description, folder), error);
+  const auto d = read_skin_description_file(resolve_path(description, folder), error);
   if (!d) {
     error = "description file " + description + " " + error;
     return std::nullopt;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "display/elements.h"
+#include "skin/elements.h"
 
 namespace vx::assets {
 

@@ -7,7 +7,7 @@
 
 #include "compose.h"
 #include "image_io.h"
-#include "skin/skin_description.h"
+#include "platform/skin_files.h"
 #include "skin_check.h"
 #include "skin_file.h"
 
@@ -72,18 +72,18 @@ int compose(int argc, char** argv) {
     std::cerr << folder << ": " << error << '\n';
     return 1;
   }
-  std::vector<std::string> problems;
-  SkinPictures pictures;
+  ComposeReport report;
   QImage frame;
   if (screen.isValid()) {
-    frame = compose_fullscreen(*skin, *state, screen, &problems, &pictures);
+    frame = compose_fullscreen(*skin, *state, screen, &report);
   } else {
     const QColor key = parse_colour(skin->transp_color).value_or(QColor(255, 0, 255));
-    frame = compose_window(*skin, *state, &problems, &pictures);
+    frame = compose_window(*skin, *state, &report);
     frame = key_transparent ? key_as_transparent(frame, key) : key_as_checkerboard(frame, key);
   }
+  const std::vector<std::string>& problems = report.problems;
   for (const std::string& p : problems) std::cerr << folder << ": " << p << '\n';
-  if (pictures.passed_limit()) {
+  if (report.passed_limit) {
     std::cerr << folder << ": the skin's pictures pass the program's limits; " << out << " is not written\n";
     return 1;
   }

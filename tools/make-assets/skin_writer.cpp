@@ -192,9 +192,9 @@ QImage installed_console(const std::filesystem::path& data_dir, const SkinDesign
   std::string error;
   const auto skin = read_skin_file(resolve_path(skin_path(d), data_dir), kSkinFile, error);
   if (!skin) throw std::runtime_error(error);
-  std::vector<std::string> problems;
-  const QImage frame = compose_window(*skin, state, &problems);
-  if (!problems.empty()) throw std::runtime_error(problems.front());
+  ComposeReport report;
+  const QImage frame = compose_window(*skin, state, &report);
+  if (!report.problems.empty()) throw std::runtime_error(report.problems.front());
   return key_as_transparent(frame, d.key);
 }
 

@@ -14,7 +14,7 @@
 
 #include "sound/sound.h"
 #include "sound_replay.h"
-#include "sound_wav.h"
+#include "synth/sound_wav.h"
 
 namespace {
 
@@ -30,10 +30,14 @@ int main(int argc, char** argv) {
   std::string events_file = "-";
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--data-dir" && i + 1 < argc) data_dir = argv[++i];
-    else if (a == "--wav" && i + 1 < argc) wav = argv[++i];
-    else if (a.starts_with("--") || i + 1 != argc) return usage();
-    else events_file = a;
+    if (a == "--data-dir" && i + 1 < argc)
+      data_dir = argv[++i];
+    else if (a == "--wav" && i + 1 < argc)
+      wav = argv[++i];
+    else if (a.starts_with("--") || i + 1 != argc)
+      return usage();
+    else
+      events_file = a;
   }
   std::vector<vx::SoundEvent> events;
   try {

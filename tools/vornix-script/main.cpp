@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 int main(int argc, char** argv) {
   std::uint32_t seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());

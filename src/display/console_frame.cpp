@@ -1,0 +1,135 @@
+#include "display/console_frame.h"
+
+#include <QPainter>
+#include <cstdio>
+
+namespace vx {
+namespace {
+
+// A shape of more pieces than this would cost the window system far more than the
+// console itself (a key-coloured checkerboard makes millions of rectangles): the
+// window is then kept whole instead.
+constexpr int kMaxShapeRuns = 65536;
+
+// The runs of cut-away pixels (bit 1) of a shape, row by row.
+int cut_runs(const QImage& shape) {
+  int runs = 0;
+  for (int y = 0; y < shape.height(); ++y) {
+    const uchar* bits = shape.constScanLine(y);
+    bool cut = false;
+    for (int x = 0; x < shape.width(); ++x) {
+      const bool now = bits[x >> 3] >> (x & 7) & 1;
+      runs += now && !cut;
+      cut = now;
+    }
+  }
+  return runs;
+}
+
+QRect box_of(const Sprite& s) { return QRect(s.left, s.top, s.width, s.height); }
+QColor window_colour(const ConsoleWindowLook& look) { return QColor::fromRgb(colour_to_rgb(look.colour)); }
+
+}  // namespace
+
+ConsoleFrame::Shape ConsoleFrame::repaint_all(const SpriteBoard& board, const ConsoleWindowLook& look) {
+  const QSize size(std::max(1, look.client_width), std::max(1, look.client_height));
+  frame_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  for (ElementId id = 0; id < kElementCount; ++id) painted_box_[id] = box_of(board[id]);
+  const QRegion all(QRect(QPoint(0, 0), size));
+  painter_.paint(frame_, all, board, window_colour(look), look.backdrop_stretch);
+  shape_ = QImage();
+  if (!look.colour_key) return Shape::Whole;  // full screen: no shape
+  const Shape s = update_shape(all, look);
+  return s == Shape::Keep ? Shape::Cut : s;
+}
+
+ConsoleFrame::Shape ConsoleFrame::repaint(const SpriteBoard& board, const std::bitset<kElementCount>& changed,
+                                          const ConsoleWindowLook& look, QRegion& redrawn) {
+  redrawn = QRegion();
+  if (!changed.any() || frame_.isNull()) return Shape::Keep;
+  const QRect client(QPoint(0, 0), frame_.size());
+  for (ElementId id = 0; id < kElementCount; ++id) {
+    if (!changed.test(id)) continue;
+    const QRect now = box_of(board[id]);
+    redrawn += painted_box_[id].intersected(client);
+    redrawn += now.intersected(client);
+    painted_box_[id] = now;
+  }
+  if (redrawn.isEmpty()) return Shape::Keep;
+  painter_.paint(frame_, redrawn, board, window_colour(look), look.backdrop_stretch);
+  return update_shape(redrawn, look);
+}
+
+ConsoleFrame::Shape ConsoleFrame::update_shape(const QRegion& changed, const ConsoleWindowLook& look) {
+  if (!look.colour_key) return Shape::Keep;  // repaint_all() cleared the shape
+  bool reshape = false;
+  if (shape_.size() != frame_.size()) {
+    // Bit 0 (black) keeps a pixel, bit 1 (white) cuts it away.
+    shape_ = QImage(frame_.size(), QImage::Format_MonoLSB);
+    shape_.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    shape_.fill(0);
+    reshape = true;
+  }
+  const QRgb key = colour_to_rgb(look.colour) | 0xFF000000u;
+  for (const QRect& r : changed)
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y));
+      uchar* bits = shape_.scanLine(y);
+      for (int x = r.left(); x <= r.right(); ++x) {
+        const bool see_through = row[x] == key;
+        // Wayland shapes only the input region: the key colour is painted see-through.
+        if (see_through && translucent_key_) row[x] = 0;
+        const bool was = bits[x >> 3] >> (x & 7) & 1;
+        if (was == see_through) continue;
+        bits[x >> 3] ^= static_cast<uchar>(1u << (x & 7));
+        reshape = true;
+      }
+    }
+  if (!reshape) return Shape::Keep;
+  if (cut_runs(shape_) <= kMaxShapeRuns) return Shape::Cut;
+  static bool said = false;
+  if (!said)
+    std::fprintf(stderr, "the window's shape has more than %d pieces; the window is shown whole\n", kMaxShapeRuns);
+  said = true;
+  return Shape::Whole;
+}
+
+void ConsoleFrame::paint(QPainter& p, const QRegion& region, const ConsoleView& view, double device_ratio,
+                         const ConsoleWindowLook& look) const {
+  if (translucent_key_) p.setCompositionMode(QPainter::CompositionMode_Source);
+  if (view.identity()) {
+    for (const QRect& r : region) p.drawImage(r, frame_, r);
+  } else {
+    paint_scaled(p, region, view, device_ratio, look);  // zoomed or fitted
+  }
+}
+
+void ConsoleFrame::paint_scaled(QPainter& p, const QRegion& region, const ConsoleView& view, double device_ratio,
+                                const ConsoleWindowLook& look) const {
+  p.setClipRegion(region);
+  p.scale(view.scale, view.scale);
+  if (view.sharp(device_ratio) || !look.colour_key) {
+    // Whole device pixels per console pixel draw sharp, others smooth.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !view.sharp(device_ratio));
+    p.drawImage(0, 0, frame_);
+    return;
+  }
+  // Smooth and shaped: the key colour must not bleed into the console's edge, so
+  // the part drawn sees through it (the edge fades to dark instead).
+  const QRect window = region.boundingRect();
+  const QRect part =
+      QRect(view.to_console(window.topLeft()) - QPoint(2, 2), view.to_console(window.bottomRight()) + QPoint(2, 2))
+          .intersected(frame_.rect());
+  QImage source = frame_.copy(part);
+  const QRgb key = colour_to_rgb(look.colour) | 0xFF000000u;
+  for (int y = 0; y < source.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(source.scanLine(y));
+    for (int x = 0; x < source.width(); ++x)
+      if (row[x] == key) row[x] = 0;
+  }
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(part.topLeft(), source);
+}
+
+}  // namespace vx

@@ -1,0 +1,43 @@
+// A skin's files on the file system: its description file read and checked
+// (skin/skin_description.h reads the text), and its pictures decoded within the
+// pixels a skin's pictures may have together (kMaxSkinPixels).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "skin/picture.h"
+#include "skin/skin_description.h"
+
+namespace vx {
+
+// Reads `file` as a skin description; null with `error` worded to follow the
+// file's name ("not found", "is not a file", "is not a text file", "is empty",
+// "describes no skin", "has [Common] GameWidth 100000, outside 1..8192", ...).
+std::optional<SkinDescription> read_skin_description_file(const std::filesystem::path& file, std::string& error);
+
+// The pictures of one skin, decoded within kMaxSkinPixels together. A file named
+// again (also through another name or a link) is the same picture, decoded once.
+class SkinPictures {
+ public:
+  // The picture in `file`, or null with `error` saying why (the file's fault, or
+  // the limit it would pass).
+  PictureRef load(const std::filesystem::path& file, std::string& error);
+  // Whether a picture was refused because the skin's pictures together would
+  // have passed kMaxSkinPixels.
+  bool passed_limit() const { return passed_limit_; }
+
+ private:
+  struct Loaded {
+    PictureRef picture;
+    std::string error;
+  };
+  std::map<std::filesystem::path, Loaded> loaded_;  // by the file's canonical path
+  std::int64_t pixels_ = 0;                         // of the pictures decoded so far
+  bool passed_limit_ = false;
+};
+
+}  // namespace vx

@@ -1,0 +1,240 @@
+// The skin loader: sizes, offsets, the full-screen backdrop, logo and colour, the
+// windowed colour key, element pictures and boxes, and a missing description.
+#include "display/gfxinit.h"
+
+#include <gtest/gtest.h>
+
+#include "display/game_menu_layout.h"
+#include "platform/message_box.h"
+#include "platform/termination.h"
+#include "support/picture_writers.h"
+#include "support/temp_dir.h"
+#include "support/test_install.h"
+
+namespace vx {
+namespace {
+
+class SkinLoader : public testing::Test {
+ protected:
+  test::TempDir data;
+  SkinRecord skin{"Graphics\\Skin1\\", "Test Skin 1", "Skin.ini", "SkinPreview.png"};
+  SpriteBoard board;
+  ConsoleWindowLook window;
+  std::vector<std::string> messages;
+
+  SkinLoader() {
+    set_error_box([this](std::string_view text) { messages.emplace_back(text); });
+    set_termination_hook({});
+  }
+  ~SkinLoader() override { set_error_box({}); }
+
+  // A skin whose description is `ini` (pictures: those of the test skin).
+  void write_skin(const std::string& ini) {
+    test::write_test_skin(data.path(), 1);
+    test::write_text(data / "Graphics/Skin1/Skin.ini", ini);
+  }
+  bool load(bool fullscreen, int screen_width = 1920, int screen_height = 1080) {
+    SkinLoadRequest r;
+    r.skin = &skin;
+    r.FullscreenMode = fullscreen;
+    r.screen_width = screen_width;
+    r.screen_height = screen_height;
+    r.data_folder = data.path();
+    return gfxinit(r, board, window);
+  }
+  void expect_box(ElementId id, int left, int top, int width, int height) {
+    const Sprite& s = board[id];
+    EXPECT_EQ(s.left, left) << element_name(id);
+    EXPECT_EQ(s.top, top) << element_name(id);
+    EXPECT_EQ(s.width, width) << element_name(id);
+    EXPECT_EQ(s.height, height) << element_name(id);
+  }
+};
+
+TEST_F(SkinLoader, WindowedSizesTheWindowKeysItAndPlacesEveryElement) {
+  test::write_test_skin(data.path(), 1);
+  ASSERT_TRUE(load(false));
+  EXPECT_EQ(window.client_width, test::kTestGameWidth);
+  EXPECT_EQ(window.client_height, test::kTestGameHeight);
+  EXPECT_TRUE(window.colour_key);
+  EXPECT_EQ(colour_to_rgb(window.colour), test::kTestKeyColour);
+  EXPECT_FALSE(board[im_backdrop].visible);
+  EXPECT_FALSE(board[im_backdrop_logo].visible);
+  for (ElementId id = 0; id < kSkinElementCount; ++id) {
+    const test::Box b = test::test_box(id);
+    expect_box(id, b.left, b.top, b.width, b.height);
+    ASSERT_TRUE(board[id].picture) << element_name(id);
+    EXPECT_EQ(board[id].picture->pixel(b.width / 2, b.height / 2) & 0xFFFFFF, test::test_colour(id))
+        << element_name(id);
+  }
+  // The loader shows and hides none of the skin's elements.
+  for (ElementId id = 0; id < kSkinElementCount; ++id) EXPECT_FALSE(board[id].visible) << element_name(id);
+  // The game-menu button belongs to full-screen mode only.
+  EXPECT_FALSE(board[btn_game_menu_top].visible);
+  EXPECT_FALSE(board[btn_game_menu_background].visible);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SkinLoader, FullScreenCentresTheConsoleOverTheBackdropWithLogoAndColour) {
+  test::write_test_skin(data.path(), 1);
+  ASSERT_TRUE(load(true, 1920, 1080));
+  EXPECT_EQ(window.client_width, 1920);
+  EXPECT_EQ(window.client_height, 1080);
+  EXPECT_FALSE(window.colour_key);
+  EXPECT_EQ(window.colour, 0x00302010u);
+  EXPECT_FALSE(window.backdrop_stretch);
+  EXPECT_TRUE(board[im_backdrop].visible);
+  expect_box(im_backdrop, 0, 0, 1920, 1080);
+  EXPECT_EQ(board[im_backdrop].picture->width, 64);
+  // LogoPosition 1: top-right, at the picture's own size.
+  EXPECT_TRUE(board[im_backdrop_logo].visible);
+  expect_box(im_backdrop_logo, 1920 - 30, 0, 30, 20);
+  // Centre: (1920 - 240) / 2 = 840, (1080 - 320) / 2 = 380.
+  const test::Box b = test::test_box(btn_fire_top);
+  expect_box(btn_fire_top, b.left + 840, b.top + 380, b.width, b.height);
+  EXPECT_TRUE(board[btn_game_menu_top].visible);
+  EXPECT_TRUE(board[btn_game_menu_background].visible);
+  expect_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+}
+
+std::string fullscreen_skin(const std::string& fullscreen_keys, int game_width = 528) {
+  return "[Common]\nGameWidth=" + std::to_string(game_width) + "\nGameHeight=747\n[Fullscreen]\n" + fullscreen_keys +
+         "[Image5]\nFilename=btn_power_top.png\nLeft=10\nTop=20\nWidth=40\nHeight=20\n";
+}
+
+TEST_F(SkinLoader, OffsetsZeroCenterAndWordsCentreWhileOtherNumbersPlace) {
+  for (const char* centring : {"GameOffsetX=0\n", "GameOffsetX=Center\n", "GameOffsetX=left\n", ""}) {
+    write_skin(fullscreen_skin(centring));
+    ASSERT_TRUE(load(true, 1920, 1080));
+    EXPECT_EQ(board[btn_power_top].left, 696 + 10) << centring;  // (1920 - 528) / 2
+  }
+  write_skin(fullscreen_skin("GameOffsetX=1\nGameOffsetY=$10\n"));
+  ASSERT_TRUE(load(true, 1920, 1080));
+  EXPECT_EQ(board[btn_power_top].left, 1 + 10);
+  EXPECT_EQ(board[btn_power_top].top, 16 + 20);
+  write_skin(fullscreen_skin("GameOffsetX=-30\n"));
+  ASSERT_TRUE(load(true, 1920, 1080));
+  EXPECT_EQ(board[btn_power_top].left, -30 + 10);
+}
+
+TEST_F(SkinLoader, AConsoleWiderThanTheScreenCentresAtANegativeOffset) {
+  write_skin(fullscreen_skin("", 1925));  // 5 pixels wider than the screen
+  ASSERT_TRUE(load(true, 1920, 1080));
+  EXPECT_EQ(board[btn_power_top].left, -2 + 10);  // -5 / 2, truncated toward zero
+  EXPECT_EQ(board[btn_power_top].top, (1080 - 747) / 2 + 20);
+}
+
+TEST_F(SkinLoader, LogoCornersAndAnUnknownPositionThatLeavesItWhereItWas) {
+  const int expected[4][2] = {{0, 0}, {1920 - 30, 0}, {0, 1080 - 20}, {1920 - 30, 1080 - 20}};
+  for (int position = 0; position < 4; ++position) {
+    write_skin(fullscreen_skin("LogoFile=Logo.png\nLogoPosition=" + std::to_string(position) + "\n"));
+    ASSERT_TRUE(load(true));
+    expect_box(im_backdrop_logo, expected[position][0], expected[position][1], 30, 20);
+  }
+  // Position 4 keeps the last place; on a fresh board that is the top-left corner.
+  write_skin(fullscreen_skin("LogoFile=Logo.png\nLogoPosition=4\n"));
+  ASSERT_TRUE(load(true));
+  expect_box(im_backdrop_logo, 1920 - 30, 1080 - 20, 30, 20);
+  SpriteBoard fresh;
+  board = fresh;
+  ASSERT_TRUE(load(true));
+  expect_box(im_backdrop_logo, 0, 0, 30, 20);
+}
+
+TEST_F(SkinLoader, NilOrMissingBackdropLeavesTheBackgroundColourAround) {
+  write_skin(fullscreen_skin("BackdropFile=nil\nBgColor=$000000FF\nLogoFile=Absent.png\n"));
+  ASSERT_TRUE(load(true));
+  EXPECT_FALSE(board[im_backdrop].visible);
+  EXPECT_FALSE(board[im_backdrop_logo].visible);
+  EXPECT_EQ(colour_to_rgb(window.colour), 0xFF0000u);  // $000000FF is red
+  write_skin(fullscreen_skin("BackdropFile=Backdrop.png\nBackdropStretch=1\n"));
+  ASSERT_TRUE(load(true));
+  EXPECT_TRUE(window.backdrop_stretch);
+  EXPECT_TRUE(board[im_backdrop].visible);
+}
+
+TEST_F(SkinLoader, SwitchingModesHidesAndShowsBackdropAndLogoAgain) {
+  test::write_test_skin(data.path(), 1);
+  ASSERT_TRUE(load(true));
+  ASSERT_TRUE(load(false));
+  EXPECT_FALSE(board[im_backdrop].visible);
+  EXPECT_FALSE(board[im_backdrop_logo].visible);
+  EXPECT_TRUE(window.colour_key);
+  ASSERT_TRUE(load(true));
+  EXPECT_TRUE(board[im_backdrop].visible);
+  EXPECT_TRUE(board[im_backdrop_logo].visible);
+  EXPECT_FALSE(window.colour_key);
+}
+
+TEST_F(SkinLoader, ElementsWithoutAFileKeepTheirPictureAndTakeBoxesFromTheirKeys) {
+  write_skin(
+      "[Image5]\nFilename=btn_power_top.png\nLeft=3\nTop=4\nWidth=40\nHeight=20\n"
+      "[Image6]\nFilename=nil\nLeft=7\nTop=8\nWidth=9\nHeight=10\n"
+      "[Image7]\nLeft=abc\n"
+      "[Image8]\nFilename=Missing.png\n");
+  const PictureRef earlier = placeholder_picture();
+  board.set_picture(btn_select_down, earlier);
+  board.set_picture(btn_select_top, earlier);
+  ASSERT_TRUE(load(false));
+  EXPECT_EQ(board[btn_select_down].picture, earlier);  // "nil"
+  EXPECT_EQ(board[btn_select_top].picture, earlier);   // no Filename
+  expect_box(btn_select_down, 7, 8, 9, 10);
+  expect_box(btn_select_top, 0, 0, 0, 0);                           // keys missing or not numbers
+  EXPECT_EQ(board[btn_start_down].picture, placeholder_picture());  // named but absent
+  EXPECT_EQ(window.client_width, 528);                              // GameWidth missing
+  EXPECT_EQ(window.client_height, 747);
+  ASSERT_TRUE(board[btn_power_top].picture);
+  EXPECT_EQ(board[btn_power_top].picture->width, 40);
+}
+
+TEST_F(SkinLoader, APictureThatDoesNotDecodeIsARedSquareAndOneLine) {
+  write_skin("[Image5]\nFilename=Broken.png\n");
+  test::write_text(data / "Graphics/Skin1/Broken.png", "not a picture");
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(load(false));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(board[btn_power_top].picture, placeholder_picture());
+  EXPECT_EQ(said, "Graphics\\Skin1\\Broken.png: not a PNG, JPEG or BMP picture\n");
+}
+
+TEST_F(SkinLoader, NamesInAnotherCaseAreFound) {
+  write_skin("[IMAGE5]\nFILENAME=BTN_POWER_TOP.PNG\nwidth=40\n");
+  ASSERT_TRUE(load(false));
+  ASSERT_TRUE(board[btn_power_top].picture);
+  EXPECT_NE(board[btn_power_top].picture, placeholder_picture());
+  EXPECT_EQ(board[btn_power_top].width, 40);
+}
+
+TEST_F(SkinLoader, AMissingDescriptionSaysSoWithThePathAsConfiguredAndOnlyShowsTheMenuButton) {
+  skin = {"Graphics\\Skin3\\", "Nameless Skin", "Skin.ini", "SkinPreview.png"};
+  board.set_box(btn_power_top, 1, 2, 3, 4);
+  window.client_width = 77;
+  EXPECT_FALSE(load(true));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Skin configuration file (Graphics\\Skin3\\Skin.ini) not found. Please reinstall the skin.");
+  EXPECT_TRUE(termination_requested());
+  expect_box(btn_power_top, 1, 2, 3, 4);
+  EXPECT_EQ(window.client_width, 77);
+  EXPECT_TRUE(board[btn_game_menu_top].visible);
+  expect_box(btn_game_menu_background, 0, 0, kGameMenuButtonWidth, kGameMenuButtonHeight);
+}
+
+TEST_F(SkinLoader, NoChosenSkinIsAMissingDescription) {
+  SkinLoadRequest r;
+  r.data_folder = data.path();
+  EXPECT_FALSE(gfxinit(r, board, window));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Skin configuration file () not found. Please reinstall the skin.");
+}
+
+TEST_F(SkinLoader, AColourThatIsNotANumberTakesItsDefaultWithALine) {
+  write_skin("[Shaped]\nTranspColor=pink\n");
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(load(false));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(colour_to_rgb(window.colour), 0xFF00FFu);
+  EXPECT_EQ(said, "Graphics\\Skin1\\Skin.ini: [Shaped] TranspColor \"pink\" is not a colour; $00ff00ff is used\n");
+}
+
+}  // namespace
+}  // namespace vx
