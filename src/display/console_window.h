@@ -25,12 +25,6 @@
 
 namespace vx {
 
-// Left = (screen - window) / 2, truncated toward zero, raised to 0 when negative.
-constexpr int centred_position(int screen, int window) {
-  const int p = (screen - window) / 2;
-  return p < 0 ? 0 : p;
-}
-
 class TForm1 : public QWidget {
  public:
   struct Options {

@@ -26,6 +26,12 @@ struct WindowPoint {
   bool operator==(const WindowPoint&) const = default;
 };
 
+// Left = (screen - window) / 2, truncated toward zero, raised to 0 when negative.
+constexpr int centred_position(int screen, int window) {
+  const int p = (screen - window) / 2;
+  return p < 0 ? 0 : p;
+}
+
 // The console's window at `percent` (rounded to whole pixels as the view draws it).
 WindowSize zoomed(WindowSize console, int percent);
 // The largest level up to `wanted` whose window fits `area`; never below the

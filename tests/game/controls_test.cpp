@@ -2,6 +2,7 @@
 // reaching the actions by key code.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "game/console_state.h"
@@ -19,27 +20,26 @@ struct Keys : testing::Test {
   bool lit(ElementId id) const { return k.board[id].visible; }
 };
 
-TEST_F(Keys, TheFortyFourKeysHaveTheirNamesAndCodes) {
-  EXPECT_EQ(KeyName[1].name, "'0'");
-  EXPECT_EQ(KeyName[1].code, 48);
-  EXPECT_EQ(KeyName[10].name, "'9'");
-  EXPECT_EQ(KeyName[10].code, 57);
-  EXPECT_EQ(KeyName[11].name, "'A'");
-  EXPECT_EQ(KeyName[11].code, 65);
-  EXPECT_EQ(KeyName[36].name, "'Z'");
-  EXPECT_EQ(KeyName[36].code, 90);
-  const struct {
-    int index;
-    const char* name;
-    int code;
-  } named[] = {{37, "'up arrow' key", 38},    {38, "'down arrow' key", 40}, {39, "'left arrow' key", 37},
-               {40, "'right arrow' key", 39}, {41, "'alt' key", 18},        {42, "'ctrl' key", 17},
-               {43, "'shift' key", 16},       {44, "'spacebar'", 32}};
-  for (const auto& n : named) {
-    EXPECT_EQ(KeyName[n.index].name, n.name) << n.index;
-    EXPECT_EQ(KeyName[n.index].code, n.code) << n.index;
+TEST_F(Keys, EveryKeyHasItsOwnNameAndCodeAndTheNameMapsBack) {
+  std::set<std::string_view> names;
+  std::set<int> codes;
+  for (int i = 1; i <= 44; ++i) {
+    EXPECT_TRUE(names.insert(KeyName[i].name).second) << "two keys named " << KeyName[i].name;
+    EXPECT_TRUE(codes.insert(KeyName[i].code).second) << "two keys with code " << KeyName[i].code;
+    // A digit or letter key is named by its character, which is its code.
+    const int code = KeyName[i].code;
+    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) {
+      EXPECT_EQ(KeyName[i].name, std::string("'") + static_cast<char>(code) + "'");
+    }
+    // Assigned to fire, the key is the one the hint names and the one that fires.
+    std::array<int, kActionCount + 1> keys = kDefaultKeyIndex;
+    keys[ActFire] = i;
+    k.assign_keys(keys);
+    EXPECT_EQ(k.KeyAssign[ActFire].VirtualKey, code);
+    EXPECT_EQ(hint(btn_fire_top), "click or press " + std::string(KeyName[i].name));
   }
-  for (int i = 1; i <= 44; ++i) EXPECT_NE(KeyName[i].code, 0) << i;
+  EXPECT_EQ(names.size(), 44u);
+  EXPECT_EQ(codes.count(0), 0u);
 }
 
 TEST_F(Keys, DefaultsAreOneTwoThreeArrowsAndCtrl) {
