@@ -51,7 +51,6 @@ struct ShownConsole {
     for (ElementId id = 0; id < kElementCount; ++id) k.board.show(id, visible_at_creation(id));
     k.FormCreate();
     k.random.seed(1);
-    k.FullscreenMode = fullscreen;
     k.CtrlrOverlay = true;
     k.assign_keys(kDefaultKeyIndex);
     k.Vid_Display_Ctrl_Overlay();
