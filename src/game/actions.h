@@ -33,11 +33,14 @@ struct ActionInfo {
   bool has_release;
 };
 // Indexed by Action; entry 0 is unused.
-inline constexpr std::array<ActionInfo, kActionCount + 1> kActions{{{"", 0, false},
+// clang-format off
+inline constexpr std::array<ActionInfo, kActionCount + 1> kActions{{
+    {"", 0, false},
 #define VX_ACTION_INFO(id, name, key, press, ...) {name, key, __VA_OPT__(true ||) false},
-                                                                    VX_ACTIONS(VX_ACTION_INFO)
+    VX_ACTIONS(VX_ACTION_INFO)
 #undef VX_ACTION_INFO
 }};
+// clang-format on
 
 // The default key index of each action 1..6 (power, select, start, left, right, fire).
 inline constexpr std::array<int, kActionCount + 1> kDefaultKeyIndex = [] {

@@ -14,46 +14,46 @@ constexpr std::array<Op, kTimerCount> kTimerHandlers{
 #undef VX_TIMER_HANDLER
 };
 
-#define VX_OP(name) \
-  NamedOperation { #name, &Console::name }
-const NamedOperation kOperations[] = {VX_OP(Gam_Stop_All_Timers),
-                                      VX_OP(Gam_Reset_Numeric_Arrays),
-                                      VX_OP(Gam_Set_Mode),
-                                      VX_OP(Debug_aEnemy),
-                                      VX_OP(Debug_aFire),
-                                      VX_OP(set_button_hints),
-                                      VX_OP(inp_power_down),
-                                      VX_OP(inp_select_down),
-                                      VX_OP(inp_select_up),
-                                      VX_OP(inp_start_down),
-                                      VX_OP(inp_start_up),
-                                      VX_OP(inp_left_down),
-                                      VX_OP(inp_left_up),
-                                      VX_OP(inp_right_down),
-                                      VX_OP(inp_right_up),
-                                      VX_OP(inp_fire_down),
-                                      VX_OP(inp_fire_up),
-                                      VX_OP(Gam_Phase123_Set_Sprites),
-                                      VX_OP(Gam_Phase123_Check_Collision),
-                                      VX_OP(Gam_Phase123_Miss),
-                                      VX_OP(ship_collision_test),
-                                      VX_OP(Gam_Phase4_Set_Sprites),
-                                      VX_OP(Gam_Phase4_Check_Dock),
-                                      VX_OP(phase4_left_down),
-                                      VX_OP(phase4_right_down),
-                                      VX_OP(phase4_fire_down),
-                                      VX_OP(phase4_fire_up),
-                                      VX_OP(Vid_Display_Ctrl_Overlay),
-                                      VX_OP(demo_set_up_rows),
-                                      VX_OP(demo_set_up_script),
+// clang-format off
+#define VX_OP(name) NamedOperation{#name, &Console::name}
+const NamedOperation kOperations[] = {
+    VX_OP(Gam_Stop_All_Timers),
+    VX_OP(Gam_Reset_Numeric_Arrays),
+    VX_OP(Gam_Set_Mode),
+    VX_OP(Debug_aEnemy),
+    VX_OP(Debug_aFire),
+    VX_OP(set_button_hints),
+    VX_OP(inp_power_down),
+    VX_OP(inp_select_down),
+    VX_OP(inp_select_up),
+    VX_OP(inp_start_down),
+    VX_OP(inp_start_up),
+    VX_OP(inp_left_down),
+    VX_OP(inp_left_up),
+    VX_OP(inp_right_down),
+    VX_OP(inp_right_up),
+    VX_OP(inp_fire_down),
+    VX_OP(inp_fire_up),
+    VX_OP(Gam_Phase123_Set_Sprites),
+    VX_OP(Gam_Phase123_Check_Collision),
+    VX_OP(Gam_Phase123_Miss),
+    VX_OP(ship_collision_test),
+    VX_OP(Gam_Phase4_Set_Sprites),
+    VX_OP(Gam_Phase4_Check_Dock),
+    VX_OP(phase4_left_down),
+    VX_OP(phase4_right_down),
+    VX_OP(phase4_fire_down),
+    VX_OP(phase4_fire_up),
+    VX_OP(Vid_Display_Ctrl_Overlay),
+    VX_OP(demo_set_up_rows),
+    VX_OP(demo_set_up_script),
 #define VX_TIMER_OP(name) VX_OP(name##Timer),
-                                      VX_TIMERS(VX_TIMER_OP)
+    VX_TIMERS(VX_TIMER_OP)
 #undef VX_TIMER_OP
 };
 #undef VX_OP
 
-#define VX_VAR(name, ...) \
-  NamedVariable { #name, &Console::name __VA_OPT__(, ) __VA_ARGS__ }
+#define VX_VAR(name, ...) NamedVariable{#name, &Console::name __VA_OPT__(, ) __VA_ARGS__}
 constexpr std::int32_t kMax = INT32_MAX;
 const NamedVariable kVariables[] = {
     VX_VAR(GameMode),         VX_VAR(Skill, 0, 4),   VX_VAR(Phase),
@@ -66,6 +66,7 @@ const NamedVariable kVariables[] = {
     VX_VAR(DockTick),         VX_VAR(FlameBlink),
 };
 #undef VX_VAR
+// clang-format on
 
 }  // namespace
 
