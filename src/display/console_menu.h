@@ -54,6 +54,9 @@ class ConsoleMenu : public QObject {
   QAction* pause_entry() const { return pause_; }
   QAction* remember_entry() const { return remember_; }
 
+  // A checkable entry of the simulator's own, named `name`, before `before`
+  // (bind it to its stored value with bind()).
+  QAction* add_checkable(const char* name, const char* caption, QAction* before);
   // What an entry does when chosen (the bound entries below need none).
   void on_click(MenuEntry e, std::function<void()> click);
   // Binds a checkable entry to its stored value: checked as stored now, and when
@@ -86,7 +89,6 @@ class ConsoleMenu : public QObject {
 
  private:
   void create_extras();
-  QAction* add_checkable(const char* name, const char* caption, QAction* before);
 
   QWidget& window_;
   SettingsStore& settings_;
