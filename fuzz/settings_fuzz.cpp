@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   file.close();
   vx::SettingsStore store;
-  for (int k = 0; k <= static_cast<int>(vx::SettingKey::WindowTop); ++k) {
+  for (int k = 0; k < vx::kSettingCount; ++k) {
     (void)store.read_int(static_cast<vx::SettingKey>(k));
     (void)store.read_bool(static_cast<vx::SettingKey>(k));
   }

@@ -20,7 +20,7 @@ struct Entry {
   int fallback;
 };
 // Every persisted value and its default.
-constexpr std::array<Entry, 17> kSettings{{
+constexpr std::array<Entry, kSettingCount> kSettings{{
     {"Skin", -1},
     {"SoundMode", -1},
     {"SplashScreen", 1},
@@ -38,6 +38,13 @@ constexpr std::array<Entry, 17> kSettings{{
     {"RememberPosition", 0},
     {"WindowLeft", kNoStoredPosition},
     {"WindowTop", kNoStoredPosition},
+    {"Volume", 100},
+    {"Muted", 0},
+    {"Best1", 0},
+    {"Best2", 0},
+    {"Best3", 0},
+    {"Best4", 0},
+    {"AskBeforeQuit", 0},
 }};
 
 // The portable store's file; empty: the user's store.

@@ -36,8 +36,21 @@ enum class SettingKey {
   // where it was left, in screen pixels; kNoStoredPosition
   WindowLeft,
   WindowTop,
+  Volume,  // the whole mix in percent, 0..100 in steps of 10; 100
+  Muted,   // boolean: the mix is silent, the volume kept; false
+  // the best score at skill levels 1 to 4; 0
+  Best1,
+  Best2,
+  Best3,
+  Best4,
+  AskBeforeQuit,  // boolean: Esc or Exit asks first while a game runs; false
 };
+inline constexpr int kSettingCount = static_cast<int>(SettingKey::AskBeforeQuit) + 1;
 inline constexpr int kNoStoredPosition = -2147483647 - 1;
+// The stored best of a skill level (1..4).
+inline SettingKey best_score_key(int skill) {
+  return static_cast<SettingKey>(static_cast<int>(SettingKey::Best1) + skill - 1);
+}
 
 std::string_view setting_name(SettingKey key);
 int setting_default(SettingKey key);

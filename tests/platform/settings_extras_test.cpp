@@ -36,6 +36,32 @@ TEST_F(ExtraSettings, NewValuesAreOffOrPlainAndKeepTheirOwnNames) {
   EXPECT_FALSE(raw.contains("FullscreenMode")) << "the original values are left alone";
 }
 
+TEST_F(ExtraSettings, VolumeMuteBestScoresAndTheQuitQuestionHaveTheirDefaultsAndNames) {
+  struct Row {
+    SettingKey key;
+    const char* name;
+    int fallback, written;
+  };
+  const Row rows[] = {
+      {SettingKey::Volume, "Volume", 100, 40},          {SettingKey::Muted, "Muted", 0, 1},
+      {best_score_key(1), "Best1", 0, 120},             {best_score_key(2), "Best2", 0, 2},
+      {best_score_key(3), "Best3", 0, 3},               {best_score_key(4), "Best4", 0, 9999},
+      {SettingKey::AskBeforeQuit, "AskBeforeQuit", 0, 1},
+  };
+  std::vector<std::pair<SettingKey, int>> all;
+  {
+    SettingsStore s;
+    for (const Row& r : rows) {
+      EXPECT_EQ(setting_name(r.key), r.name);
+      EXPECT_EQ(s.read_int(r.key), r.fallback) << r.name;
+      all.emplace_back(r.key, r.written);
+    }
+    s.write_ints(all);
+  }
+  QSettings raw(user_file(), QSettings::NativeFormat);
+  for (const Row& r : rows) EXPECT_EQ(raw.value(r.name).toInt(), r.written) << r.name;
+}
+
 TEST_F(ExtraSettings, APortableStoreIsItsOwnFileAndLeavesTheUsersStoreAlone) {
   const QString file = portable.path() + "/Vornix50.ini";
   use_settings_file(file.toStdString());
