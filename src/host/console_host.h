@@ -18,10 +18,24 @@
 
 namespace vx {
 
+// A game that has ended: after the game-over tune, when the final score comes back on the panel.
+struct GameResult {
+  int skill = 0;  // 1..4
+  int score = 0;
+  bool new_best = false;  // higher than the best kept for that skill level until now
+};
+
 struct HostReport {
   std::bitset<kElementCount> changed;     // elements whose box, picture or visibility changed
   std::optional<std::int64_t> next_tick;  // ms until the next tick is due; none: no timer runs, or paused
+  std::optional<GameResult> game_over;    // a game ended since the last report
 };
+
+// Who holds the game: the player (the pause key), or the window being inactive.
+enum class PauseBy { Player, Inactive };
+
+// The best score per skill level, [1..4] ([0] unused).
+using BestScores = std::array<int, 5>;
 
 class ConsoleHost {
  public:
@@ -43,6 +57,12 @@ class ConsoleHost {
   // The game's time: the wall clock less the time spent paused.
   std::int64_t game_time() const { return wall_ ? clock_.now(wall_()) : console_.timers.now(); }
   bool paused() const { return clock_.paused(); }
+  bool paused_by(PauseBy by) const { return pause_by_[static_cast<int>(by)]; }
+  // A game is being played (not off, the opening or the demonstration).
+  bool game_running() const { return console_.GameMode == 3; }
+  // The best scores kept so far; a game over that beats one raises it.
+  const BestScores& best_scores() const { return best_; }
+  void set_best_scores(const BestScores& best) { best_ = best; }
 
   // ---- One call per event -----------------------------------------------------
   // An action pressed or released (a key, a pictured button, a pad, a script).
@@ -57,9 +77,9 @@ class ConsoleHost {
   HostReport clock_reached();
   // Start-up from the launcher (after the skin is on the board): the console, off.
   HostReport start_play();
-  // The game waits (the window is inactive and the pause is on) or goes on; what
-  // fell due before the pause still runs, and the sound holds where it is.
-  HostReport set_paused(bool paused);
+  // The game waits or goes on, for one reason (`by`): it waits while any reason
+  // holds it. What fell due before the pause still runs, and the sound holds where it is.
+  HostReport set_paused(bool paused, PauseBy by = PauseBy::Inactive);
   // The virtual clock (scripts): `ms` later, every tick run at its exact due time.
   HostReport advance(std::int64_t ms);
   // Anything else a script does to the console, reported the same way.
@@ -69,10 +89,14 @@ class ConsoleHost {
 
  private:
   void run_due();
+  void note_game_over(bool was_playing);
 
   Console console_;
   WallClock wall_;
   GameClock clock_;
+  std::array<bool, 2> pause_by_{};
+  BestScores best_{};
+  std::optional<GameResult> game_over_;
 };
 
 }  // namespace vx
