@@ -43,6 +43,7 @@ bool Sound::open(int output_type) {
   enabled_ = true;
   fsound_.Init(22050, 64, 0);
   fsound_.SetOutput(output_type);
+  fsound_master_volume(level_);
   for (int i = 0; i < kEffectCount; ++i) {
     const auto e = static_cast<Effect>(i);
     const std::filesystem::path file = folder_ / (std::string(effect_name(e)) + ".wav");
@@ -69,5 +70,10 @@ void Sound::Snd_Silence() {
 }
 
 void Sound::pause(bool paused) { fsound_pause(paused); }
+
+void Sound::set_volume(int percent, bool muted) {
+  level_ = muted ? 0 : percent;
+  fsound_master_volume(level_);
+}
 
 }  // namespace vx

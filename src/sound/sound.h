@@ -18,11 +18,14 @@ struct SoundOutput {
   std::string_view choice;
   bool enabled;     // SoundEnabled
   int output_type;  // for FSOUND_SetOutput; 0 when sound is off
+  std::string_view hint;  // what the choice opens on this system (its names stay: SoundMode relies on them)
 };
 inline constexpr std::array<SoundOutput, 3> kSoundOutputs{{
-    {"Microsoft DirectSound", true, kFsoundOutputDirectSound},
-    {"Windows MultiMedia", true, kFsoundOutputMultiMedia},
-    {"(no sound)", false, 0},
+    {"Microsoft DirectSound", true, kFsoundOutputDirectSound,
+     "Plays through this system's default sound output (PipeWire, PulseAudio or ALSA, as SDL finds it)"},
+    {"Windows MultiMedia", true, kFsoundOutputMultiMedia,
+     "Plays through the ALSA output directly (the default output when ALSA is missing)"},
+    {"(no sound)", false, 0, "Plays silently: no sound output is opened"},
 }};
 
 class Sound : public SoundSink {
@@ -52,8 +55,12 @@ class Sound : public SoundSink {
   // Every channel holds where it is while the game is paused (sound_pause.h).
   void pause(bool paused) override;
   bool enabled() const { return enabled_; }
+  // The whole mix's level in percent (0..100); muted, silent with the level kept.
+  void set_volume(int percent, bool muted);
 
  private:
+  int level_ = 100;
+
   std::filesystem::path folder_;
   FsoundCalls fsound_;
   bool enabled_ = false;  // SoundEnabled

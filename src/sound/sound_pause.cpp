@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace vx {
 namespace {
 bool output_open() {
@@ -22,6 +24,10 @@ void fsound_pause(bool paused) {
   } else {
     Mix_Resume(-1);
   }
+}
+
+void fsound_master_volume(int percent) {
+  Mix_MasterVolume(std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100);
 }
 
 bool fsound_paused(int channel) { return output_open() && Mix_Paused(channel) == 1; }

@@ -16,7 +16,7 @@ double glide(double from, double to, double t, double ms) { return from * std::p
 Wave tune(const Tune& t, double peak_dbfs, double fade_out_ms) {
   Wave w = melody(t);
   soften(w, 6000);
-  finish(w, peak_dbfs, 2, fade_out_ms);
+  finish(w, peak_dbfs, kMinRampMs, fade_out_ms);
   return w;
 }
 
@@ -37,7 +37,7 @@ Wave fire() {
     return Voice{glide(2600, 420, t, 170), 0.5 - 0.3 * std::min(t / 170, 1.0), std::exp(-t / 110)};
   });
   soften(w, 6000);
-  finish(w, -3, 1, 12);
+  finish(w, -3, kMinRampMs, 12);
   return w;
 }
 
@@ -50,7 +50,7 @@ Wave hit() {
   const Wave thump = pulse(80, [](double t) { return Voice{glide(180, 50, t, 80), 0.5, std::exp(-t / 30)}; });
   Wave w = mix(crash, thump, 0.6f);
   soften(w, 5000);
-  finish(w, -1.5, 1, 30);
+  finish(w, -1.5, kMinRampMs, 30);
   return w;
 }
 
@@ -63,7 +63,7 @@ Wave miss() {
   const Wave crash = noise(150, [](double t) { return Voice{glide(7000, 1500, t, 150), 0.5, std::exp(-t / 40)}; });
   Wave w = mix(fall, crash, 0.7f);
   soften(w, 6000);
-  finish(w, -4, 2, 180);
+  finish(w, -4, kMinRampMs, 180);
   return w;
 }
 
@@ -79,7 +79,7 @@ Wave phase() { return tune({"C5 D5 E5 G5 E5 G5 C6:3 r A5 B5 C6:3 G5:2 C6:4", 80}
 // SELECT: one short beep.
 Wave selecbtn() {
   Wave w = pulse(90, [](double) { return Voice{note_hz("D6"), 0.5, 1}; });
-  finish(w, -6, 2, 10);
+  finish(w, -6, kMinRampMs, 10);
   return w;
 }
 
@@ -114,7 +114,7 @@ Wave thrust() {
 // A tick of the attack: a very short, soft click of tone.
 Wave tick() {
   Wave w = pulse(25, [](double t) { return Voice{1000, 0.5, std::exp(-t / 7)}; });
-  finish(w, -8, 1, 4);
+  finish(w, -8, kMinRampMs, kMinRampMs + 1);
   return w;
 }
 

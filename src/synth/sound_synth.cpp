@@ -120,7 +120,7 @@ Wave melody(const Tune& tune) {
     const double local = t - s.start_ms;
     const double sounding = s.len_ms - std::clamp(s.len_ms * 0.12, 8.0, 30.0);
     if (s.hz == 0 || local >= sounding) return Voice{0, tune.duty, 0};
-    const double attack = std::min(local / 3.0, 1.0);
+    const double attack = std::min(local / kMinRampMs, 1.0);
     const double release = std::min((sounding - local) / 8.0, 1.0);
     const double accent = 0.85 + 0.15 * std::exp(-local / 60.0);
     double hz = s.hz * std::pow(2.0, tune.bend * (local / s.len_ms) / 12.0);
@@ -172,8 +172,8 @@ void finish(Wave& w, double peak_dbfs, double fade_in_ms, double fade_out_ms) {
       w[index(i)] *=
           static_cast<float>(0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(n)));
   };
-  fade(frames_of(fade_in_ms), [](std::size_t i) { return i; });
-  fade(frames_of(fade_out_ms), [&](std::size_t i) { return w.size() - 1 - i; });
+  fade(frames_of(std::max(fade_in_ms, kMinRampMs)), [](std::size_t i) { return i; });
+  fade(frames_of(std::max(fade_out_ms, kMinRampMs)), [&](std::size_t i) { return w.size() - 1 - i; });
   remove_dc_and_scale(w, peak_dbfs, false);  // the ends stay at zero
 }
 

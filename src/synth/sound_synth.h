@@ -10,6 +10,8 @@
 namespace vx::assets {
 
 inline constexpr int kSoundRate = 22050;
+// The shortest fade in or out of any effect: shorter ones click on a speaker.
+inline constexpr double kMinRampMs = 3;
 using Wave = std::vector<float>;
 
 int frames_of(double ms);
@@ -47,7 +49,7 @@ Wave mix(const Wave& a, const Wave& b, float gain_b = 1);
 // as if it repeated forever, so its end still joins its start.
 void soften(Wave& w, double cutoff_hz, bool circular = false);
 // Removes any DC; then fades the first `fade_in_ms` and last `fade_out_ms`
-// (raised cosine) and scales the peak to `peak_dbfs`.
+// (raised cosine, each at least kMinRampMs) and scales the peak to `peak_dbfs`.
 void finish(Wave& w, double peak_dbfs, double fade_in_ms, double fade_out_ms);
 // A loop: removes DC and scales the peak, leaving the ends alone.
 void finish_loop(Wave& w, double peak_dbfs);

@@ -74,6 +74,14 @@ TEST(SoundFiles, OneShotsFadeInAndOut) {
     // The first and last quarter millisecond rise from and fall to silence.
     EXPECT_LE(peak(s, 0, 6), kFullScale / 10);
     EXPECT_LE(peak(s, s.size() - 6), kFullScale / 10);
+    // Attack and release take at least 3 ms: no sample near the effect's peak
+    // within 2 ms of either end, and the first and last millisecond stay low.
+    const int top = peak(s);
+    const std::size_t ramp = static_cast<std::size_t>(frames_of_ms(2)), ms = static_cast<std::size_t>(frames_of_ms(1));
+    EXPECT_LT(peak(s, 0, ramp), top * 9 / 10);
+    EXPECT_LT(peak(s, s.size() - ramp), top * 9 / 10);
+    EXPECT_LE(peak(s, 0, ms), top * 4 / 10);
+    EXPECT_LE(peak(s, s.size() - ms), top * 4 / 10);
   }
 }
 

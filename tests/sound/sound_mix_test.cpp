@@ -99,6 +99,49 @@ TEST_F(SoundMix, ANewEffectCutsTheSoundingOneOff) {
       << "Thrust came back after Hit";
 }
 
+int peak_of(const Samples& s, long from, long to) {
+  int p = 0;
+  for (long i = std::max(from, 0L); i < std::min(to, static_cast<long>(s.size())); ++i) p = std::max(p, std::abs(int{s[i]}));
+  return p;
+}
+
+// The volume sub-menu and the mute key reach the whole mix; a Tick at full level
+// rises from silence over at least 3 ms of the mix.
+TEST_F(SoundMix, TheWholeMixFollowsVolumeAndMuteAndTickRisesSoftly) {
+  struct Row {
+    int percent;
+    bool muted;
+    double level;
+  };
+  const Row rows[] = {{100, false, 1.0}, {50, false, 0.5}, {10, false, 0.1}, {80, true, 0.0}, {100, false, 1.0}};
+  start();
+  const long rate = fsound_rate();
+  ASSERT_GT(rate, 0);
+  const Samples tick = effect_samples(Effect::Tick);
+  const long span = static_cast<long>(tick.size()) + frames_of_ms(60);
+  std::vector<long> called;
+  for (const Row& row : rows) {
+    sound->set_volume(row.percent, row.muted);
+    called.push_back(now());
+    sound->Snd_Play(Effect::Tick);
+    run(static_cast<std::size_t>(span));
+  }
+  const Samples mix = finish();
+  const int full = peak_of(tick, 0, static_cast<long>(tick.size()));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(rows[i].percent);
+    EXPECT_NEAR(peak_of(mix, called[i], called[i] + span), full * rows[i].level, full * 0.02 + 1);
+  }
+  const long at = find_effect(mix, tick);
+  ASSERT_GE(at, 0) << "Tick not heard whole at full level";
+  const auto frames = [rate](double ms) { return static_cast<long>(ms * static_cast<double>(rate) / 1000); };
+  EXPECT_LE(peak_of(mix, at, at + frames(0.5)), full * 0.15) << "the first half millisecond already loud";
+  EXPECT_LE(peak_of(mix, at, at + frames(1)), full * 0.4);
+  long loud = at;
+  while (std::abs(int{mix[loud]}) < full * 0.9) ++loud;
+  EXPECT_GE(loud - at, frames(2)) << "Tick reaches its level in under 3 ms";
+}
+
 TEST_F(SoundMix, NoSoundOpensNoDevice) {
   ASSERT_TRUE(sound->start("(no sound)", *store));
   sound->Snd_Play(Effect::Thrust);
