@@ -2,9 +2,6 @@
 // order: the console window TForm1 (out of sight), the secondary forms (hidden),
 // the launcher (which may play at once, unseen), and the event loop.
 #include <QApplication>
-#include <QBuffer>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -17,11 +14,11 @@
 #include "app/script_player.h"
 #include "app/traces.h"
 #include "display/console_window.h"
+#include "display/window_shot.h"
 #include "frontend/app_icon.h"
 #include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
-#include "platform/output_file.h"
 #include "platform/qt_message_box.h"
 #include "platform/settings.h"
 #include "platform/termination.h"
@@ -42,19 +39,7 @@ std::filesystem::path executable_folder(const char* argv0) {
 // standard output, every element shown at that moment, one "shown <name>" line
 // each, in drawing order.
 bool save_screenshot(vx::TForm1& form1, const std::filesystem::path& file, std::string& error) {
-  QPixmap shot;
-  if (QScreen* screen = form1.screen())
-    shot = screen->grabWindow(0, form1.x(), form1.y(), form1.width(), form1.height());
-  if (shot.isNull() || shot.size() != form1.size()) shot = form1.grab();
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!shot.save(&buffer, "PNG")) {
-    error = file.string() + ": the screenshot cannot be made";
-    return false;
-  }
-  if (!vx::write_output_file(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())), error))
-    return false;
+  if (!vx::save_png(vx::window_as_shown(form1), file, error)) return false;
   const vx::SpriteBoard& board = form1.host().console().board;
   for (vx::ElementId id : vx::drawing_order())
     if (board[id].visible && board[id].picture) std::printf("shown %s\n", std::string(vx::element_name(id)).c_str());

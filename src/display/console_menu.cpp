@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <algorithm>
 
 #include "display/game_menu.h"
 #include "display/game_menu_layout.h"
@@ -135,7 +136,45 @@ void ConsoleMenu::create_extras() {
   fit_ = add_checkable("pm_fit", "Fit console to screen", before);
   pause_ = add_checkable("pm_pause", "Pause when the window is inactive", before);
   remember_ = add_checkable("pm_remember", "Remember window position", before);
+
+  pause_game_ = add_checkable("pm_pause_game", "Pause", before);
+  pause_game_->setShortcuts({QKeySequence(Qt::Key_Pause), QKeySequence(Qt::Key_F5)});
+  auto* volume = new QMenu(QStringLiteral("Volume"), menu_);
+  volume->setObjectName(QStringLiteral("pm_volume"));
+  auto* volumes = new QActionGroup(volume);
+  for (std::size_t i = 0; i < volume_entries_.size(); ++i) {
+    QAction* a = volume->addAction(QStringLiteral("%1%").arg(i * 10));
+    a->setObjectName(QStringLiteral("pm_volume_%1").arg(i * 10));
+    a->setCheckable(true);
+    volumes->addAction(a);
+    volume_entries_[i] = a;
+  }
+  volume->addSeparator();
+  volume_down_ = volume->addAction(QStringLiteral("Volume down"));
+  volume_down_->setShortcut(QKeySequence(Qt::Key_F6));
+  volume_up_ = volume->addAction(QStringLiteral("Volume up"));
+  volume_up_->setShortcut(QKeySequence(Qt::Key_F7));
+  mute_ = volume->addAction(QStringLiteral("Mute"));
+  mute_->setObjectName(QStringLiteral("pm_mute"));
+  mute_->setCheckable(true);
+  mute_->setShortcut(QKeySequence(Qt::Key_F8));
+  menu_->insertMenu(before, volume);
+  screenshot_ = new QAction(QStringLiteral("Save screenshot"), menu_);
+  screenshot_->setObjectName(QStringLiteral("pm_screenshot"));
+  screenshot_->setShortcut(QKeySequence(Qt::Key_F9));
+  menu_->insertAction(before, screenshot_);
+  high_scores_ = new QAction(QStringLiteral("High scores..."), menu_);
+  high_scores_->setObjectName(QStringLiteral("pm_high_scores"));
+  menu_->insertAction(before, high_scores_);
+  ask_quit_ = add_checkable("pm_ask_quit", "Ask before quitting a running game", before);
+  function_keys_ = {pause_game_, volume_down_, volume_up_, mute_, screenshot_};
 }
+
+QAction* ConsoleMenu::volume_entry(int percent) const {
+  return volume_entries_[static_cast<std::size_t>(std::clamp(percent, 0, 100) / 10)];
+}
+
+void ConsoleMenu::show_volume(int percent) { volume_entry(percent)->setChecked(true); }
 
 QAction* ConsoleMenu::zoom_entry(int percent) const {
   for (std::size_t i = 0; i < kZoomLevels.size(); ++i)
@@ -150,6 +189,12 @@ bool ConsoleMenu::run_shortcut(const QKeyEvent& event, const std::function<bool(
   for (QAction* a : entries_)
     if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
       if (a->isEnabled()) a->trigger();
+      return true;
+    }
+  for (QAction* a : function_keys_)
+    if (a->shortcuts().contains(pressed)) {
+      // A held key steps the volume on; pause, mute and the screenshot take one press each.
+      if (!event.isAutoRepeat() || a == volume_down_ || a == volume_up_) a->trigger();
       return true;
     }
   // A key the player gave to one of the six controls stays with the game.

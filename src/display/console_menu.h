@@ -1,6 +1,7 @@
 // The console window's menu as one object: the pop-up menu pm_0_menu with its
 // thirteen entries, the simulator's own entries (the Zoom sub-menu, "Fit console
-// to screen", the pause while inactive, "Remember window position"), their
+// to screen", the pause while inactive, "Remember window position", "Pause", the
+// Volume sub-menu, "Save screenshot", "High scores", the quit question), their
 // shortcuts, and the full-screen console's in-window game menu, whose rows repeat
 // the thirteen entries. A checkable entry is bound in one call to its stored value
 // and to what it does; the window gives every other entry its action.
@@ -53,6 +54,18 @@ class ConsoleMenu : public QObject {
   QAction* fit_entry() const { return fit_; }
   QAction* pause_entry() const { return pause_; }
   QAction* remember_entry() const { return remember_; }
+  // The player's pause (Pause, F5), the volume levels and steps (F6 down, F7 up),
+  // mute (F8), the screenshot (F9), the high scores and the quit question.
+  QAction* pause_game_entry() const { return pause_game_; }
+  QAction* volume_entry(int percent) const;
+  QAction* volume_down_entry() const { return volume_down_; }
+  QAction* volume_up_entry() const { return volume_up_; }
+  QAction* mute_entry() const { return mute_; }
+  QAction* screenshot_entry() const { return screenshot_; }
+  QAction* high_scores_entry() const { return high_scores_; }
+  QAction* ask_quit_entry() const { return ask_quit_; }
+  // Checks the volume level in effect.
+  void show_volume(int percent);
 
   // A checkable entry of the simulator's own, named `name`, before `before`
   // (bind it to its stored value with bind()).
@@ -97,6 +110,10 @@ class ConsoleMenu : public QObject {
   std::array<std::function<void()>, kMenuEntryCount> clicks_{}, form_hooks_{};
   std::array<QAction*, kZoomLevels.size()> zoom_entries_{};
   QAction *zoom_in_ = nullptr, *zoom_out_ = nullptr, *fit_ = nullptr, *pause_ = nullptr, *remember_ = nullptr;
+  QAction *pause_game_ = nullptr, *volume_down_ = nullptr, *volume_up_ = nullptr, *mute_ = nullptr,
+          *screenshot_ = nullptr, *high_scores_ = nullptr, *ask_quit_ = nullptr;
+  std::array<QAction*, 11> volume_entries_{};  // 0, 10, .. 100 %
+  std::vector<QAction*> function_keys_;        // entries on keys no game control can have
   bool game_menu_open_ = false;
   std::vector<GameMenuRow*> rows_;
 };

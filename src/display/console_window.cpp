@@ -55,6 +55,8 @@ TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.
       });
   Settings = std::make_unique<SettingsStore>();
   menu_ = new ConsoleMenu(*this, *Settings);
+  extras_ = new ConsoleExtras(*this, *menu_, *Settings, host_, sound_);
+  extras_->show = [this](const HostReport& r) { show_report(r); };
   wire_menu();
   FormCreate();
 }
@@ -278,11 +280,13 @@ void TForm1::show_report(const HostReport& report) {
     tick_.start(static_cast<int>(std::min<std::int64_t>(*report.next_tick, 24 * 3600 * 1000)));
   else
     tick_.stop();  // no timer runs, or the game waits
+  if (extras_) extras_->after_report(report);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   frame_.paint(p, event->region(), view_, devicePixelRatioF(), look_);
+  extras_->paint(p, view_);
   p.end();
   if (on_paint_end) on_paint_end();
 }
@@ -297,6 +301,7 @@ void TForm1::pm_0_menuPopup() {
 }
 
 void TForm1::pm_14_exitClick() {
+  if (!extras_->may_quit()) return;
   if (store_place_.isActive()) store_place_now();  // the window's last move, when its place is remembered
   request_termination();
 }

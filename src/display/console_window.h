@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/console_extras.h"
 #include "display/console_frame.h"
 #include "display/console_menu.h"
 #include "display/pad_input.h"
@@ -38,6 +39,7 @@ class TForm1 : public QWidget {
 
   ConsoleHost& host() { return host_; }
   ConsoleMenu& menu() { return *menu_; }
+  ConsoleExtras& extras() { return *extras_; }
   SettingsStore& settings() { return *Settings; }
   const SkinList& skin_table() const { return SkinTable; }
   const std::filesystem::path& data_folder() const { return options_.data_folder; }
@@ -125,6 +127,7 @@ class TForm1 : public QWidget {
   SkinList SkinTable;
   ConsoleWindowLook look_;
   ConsoleMenu* menu_ = nullptr;
+  ConsoleExtras* extras_ = nullptr;
   ConsoleFrame frame_;
   bool translucent_key_ = false;    // Wayland: key-coloured pixels are painted see-through
   bool compositor_places_ = false;  // Wayland: the compositor places the window

@@ -82,8 +82,12 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   cb_sound = new QComboBox(this);
   cb_sound->setGeometry(169, 338, 240, 21);
   cb_sound->setMaxVisibleItems(3);
-  for (const SoundOutput& output : kSoundOutputs)  // entry i is SoundMode i
+  for (const SoundOutput& output : kSoundOutputs) {  // entry i is SoundMode i
     cb_sound->addItem(QString::fromLatin1(output.choice.data(), static_cast<qsizetype>(output.choice.size())));
+    cb_sound->setItemData(cb_sound->count() - 1,
+                          QString::fromLatin1(output.hint.data(), static_cast<qsizetype>(output.hint.size())),
+                          Qt::ToolTipRole);
+  }
 
   btn_play = new PictureLabel(this, QRect(116, 370, 107, 30), false);
   btn_play->setPixmap(picture("btn_play"));
@@ -105,6 +109,9 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
 
   im_skin_preview = new PictureLabel(this, QRect(460, 52, 340, 358), true);
   make_label(this, QStringLiteral("SKIN PREVIEW"), QRect(585, 392, 100, 15), Qt::AlignLeft, false);
+  // Under the preview, never over it: the best score per skill level.
+  la_high_scores = make_label(this, {}, QRect(460, 412, 340, 34), Qt::AlignHCenter, false);
+  la_high_scores->setObjectName(QStringLiteral("la_high_scores"));
   chb_splashscreen = new QCheckBox(QStringLiteral("Display this splash screen at startup"), this);
   chb_splashscreen->setGeometry(12, 421, 444, 17);
   chb_splashscreen->setChecked(true);
@@ -145,6 +152,8 @@ void TSplashForm::FormCreate() {
   cb_sound->setCurrentIndex(sound >= 0 && sound < cb_sound->count() ? sound : -1);
   chb_splashscreen->setChecked(settings.read_bool(SettingKey::SplashScreen));
   Vid_im_skin_preview();
+  la_high_scores->setText(QStringLiteral("HIGH SCORES\n") +
+                          high_scores_text(form1_.host().best_scores(), QStringLiteral("    ")));
 
   if (cb_sound->currentIndex() >= 0 && cb_skin->currentIndex() >= 0 && !chb_splashscreen->isChecked()) {
     move(-width(), -height());

@@ -45,6 +45,7 @@ class TSplashForm : public QWidget {
   QLabel* la_game_title = nullptr;
   QLabel* la_version = nullptr;
   QLabel* la_release_date = nullptr;
+  QLabel* la_high_scores = nullptr;  // under the skin preview
   PictureLabel* la_website_2 = nullptr;
   PictureLabel* la_email_2 = nullptr;
 

@@ -292,9 +292,13 @@ TEST_F(ConsoleWindow, TheDocumentEntriesAndTheirShortcutsAskTheShell) {
 TEST_F(ConsoleWindow, TheMenuHasItsEntriesInOrderWithShortcutsAndSeparators) {
   TForm1& f = create();
   QList<QAction*> actions = f.menu().pm_0_menu()->actions();
-  // The simulator's own entries (the Zoom sub-menu, the fit, the pause, the place) are tested with them.
+  // The simulator's own entries (the Zoom and Volume sub-menus, the fit, the pauses, the place, the
+  // screenshot, the high scores, the quit question) are tested with them.
   actions.removeIf([&](QAction* a) {
-    return a->menu() || a == f.menu().fit_entry() || a == f.menu().pause_entry() || a == f.menu().remember_entry();
+    const ConsoleMenu& m = f.menu();
+    return a->menu() || a == m.fit_entry() || a == m.pause_entry() || a == m.remember_entry() ||
+           a == m.pause_game_entry() || a == m.screenshot_entry() || a == m.high_scores_entry() ||
+           a == m.ask_quit_entry();
   });
   ASSERT_EQ(actions.size(), kMenuEntryCount);
   const char* captions[] = {"About...",
