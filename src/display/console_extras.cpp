@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QWidget>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int kVolumeStep = 10;
 constexpr int kGreetingMs = 6000;  // a new high score stays a little longer than a note
+constexpr int kShotNoteMs = 3000;  // where a screenshot went: time to read a path
 
 BestScores stored_bests(const SettingsStore& settings) {
   BestScores best{};
@@ -144,11 +146,15 @@ std::filesystem::path ConsoleExtras::save_screenshot() {
   std::string error;
   if (ec) error = folder.string() + ": the folder cannot be made (" + ec.message() + ")";
   if (!ec && save_png(picture, file, error)) {
-    overlay_.note(QStringLiteral("Screenshot saved: %1").arg(QString::fromStdString(file.string())), 3000);
+    QString where = QString::fromStdString(folder.string());
+    const QString home = QDir::homePath();
+    if (where.startsWith(home + QLatin1Char('/'))) where = QLatin1Char('~') + where.mid(home.size());
+    overlay_.note(QStringLiteral("Screenshot saved in %1\n%2").arg(where, QString::fromStdString(file.filename().string())),
+                  kShotNoteMs);
     return file;
   }
   std::fprintf(stderr, "%s\n", error.c_str());
-  overlay_.note(QStringLiteral("The screenshot could not be saved"), 3000);
+  overlay_.note(QStringLiteral("The screenshot could not be saved"), kShotNoteMs);
   return {};
 }
 

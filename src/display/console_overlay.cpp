@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
 
 namespace vx {
@@ -73,31 +74,49 @@ void ConsoleOverlay::paint(QPainter& p, const QRect& playfield, const QRect& pan
   if (paused_) {
     const QRect box = sign_box(playfield, panel);
     plate(p, box);
-    // Two bars and the word, white on the dark plate.
-    const int bar_h = box.height() * 3 / 5, bar_w = std::max(2, box.height() / 7), top = box.top() + (box.height() - bar_h) / 2;
-    const int left = box.left() + box.height() / 3;
-    p.fillRect(QRect(left, top, bar_w, bar_h), Qt::white);
-    p.fillRect(QRect(left + bar_w * 2, top, bar_w, bar_h), Qt::white);
+    // Two bars and the word, white on the dark plate, centred together.
     QFont f = p.font();
     f.setBold(true);
-    f.setPixelSize(std::max(8, box.height() * 2 / 5));
+    f.setPixelSize(std::max(8, box.height() * 7 / 20));
+    const int bar_h = box.height() * 11 / 20, bar_w = std::max(2, box.height() / 8);
+    const int word_w = QFontMetrics(f).horizontalAdvance(QStringLiteral("PAUSED"));
+    const int gap = bar_w * 3 / 2, whole = bar_w * 2 + gap + bar_w * 2 + word_w;
+    const int left = box.left() + (box.width() - whole) / 2, top = box.top() + (box.height() - bar_h) / 2;
+    p.fillRect(QRect(left, top, bar_w, bar_h), Qt::white);
+    p.fillRect(QRect(left + bar_w + gap, top, bar_w, bar_h), Qt::white);
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(box.adjusted(left + bar_w * 3 - box.left(), 0, 0, 0), Qt::AlignCenter, QStringLiteral("PAUSED"));
+    p.drawText(QRect(left + bar_w * 2 + gap + bar_w * 2, box.top(), word_w + 2, box.height()), Qt::AlignVCenter,
+               QStringLiteral("PAUSED"));
   }
   if (!note_.isEmpty()) {
-    QRect box = note_box(playfield, panel);
+    // As large as the box allows, no wider than a little past the playfield (the
+    // window's shape may end soon after it); a line too long even so is shortened
+    // in the middle.
+    const QRect room = note_box(playfield, panel);
+    const QStringList lines = note_.split(QLatin1Char('\n'));
+    const int widest = playfield.width() * 11 / 10, pad = room.height() / 2;
     QFont f = p.font();
     f.setBold(true);
-    f.setPixelSize(std::max(8, box.height() * 3 / 5));
-    p.setFont(f);
-    const int text_w = QFontMetrics(f).horizontalAdvance(note_) + box.height();
-    const QPoint centre = box.center();
-    box.setWidth(text_w);
-    box.moveCenter(centre);
+    int size = std::max(8, room.height() * 3 / 5);
+    const auto wide = [&](int px) {
+      f.setPixelSize(px);
+      int w = 0;
+      for (const QString& line : lines) w = std::max(w, QFontMetrics(f).horizontalAdvance(line));
+      return w;
+    };
+    while (size > 8 && wide(size) + pad > widest) --size;
+    const int text_w = std::min(wide(size), widest - pad);
+    const QFontMetrics metrics(f);
+    QRect box(0, 0, text_w + pad, metrics.height() * static_cast<int>(lines.size()) + pad / 2);
+    box.moveCenter(QPoint(playfield.center().x(), room.top() + box.height() / 2));
+    box = off_panel(box, playfield, panel);
     plate(p, box);
+    p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(box, Qt::AlignCenter, note_);
+    for (int i = 0; i < lines.size(); ++i)
+      p.drawText(QRect(box.left() + pad / 2, box.top() + pad / 4 + metrics.height() * i, text_w, metrics.height()),
+                 Qt::AlignCenter, metrics.elidedText(lines[i], Qt::ElideMiddle, text_w));
   }
   p.restore();
 }

@@ -150,6 +150,7 @@ void TSplashForm::FormCreate() {
   cb_skin->setCurrentIndex(skin >= 1 && skin <= cb_skin->count() ? skin - 1 : -1);
   const int sound = settings.read_int(SettingKey::SoundMode);
   cb_sound->setCurrentIndex(sound >= 0 && sound < cb_sound->count() ? sound : -1);
+  cb_sound->setToolTip(cb_sound->currentData(Qt::ToolTipRole).toString());
   chb_splashscreen->setChecked(settings.read_bool(SettingKey::SplashScreen));
   Vid_im_skin_preview();
   la_high_scores->setText(QStringLiteral("HIGH SCORES\n") +
@@ -190,7 +191,10 @@ void TSplashForm::cb_skinChange() {
   Vid_im_skin_preview();
 }
 
-void TSplashForm::cb_soundChange() { apply_play_rule(); }
+void TSplashForm::cb_soundChange() {
+  cb_sound->setToolTip(cb_sound->currentData(Qt::ToolTipRole).toString());  // what the chosen output opens
+  apply_play_rule();
+}
 
 void TSplashForm::btn_playClick() {
   // A failed start-up has said so, written its settings and requested termination.

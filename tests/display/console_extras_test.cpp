@@ -210,6 +210,8 @@ TEST_F(ExtrasOfTheWindow, ANewBestIsKeptGreetedAfterTheTuneAndShownInTheBoxAndTh
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(outputs->itemText(i), names[i]);
     EXPECT_TRUE(outputs->itemData(i, Qt::ToolTipRole).toString().contains(opens[i])) << names[i];
+    outputs->setCurrentIndex(i);
+    EXPECT_TRUE(outputs->toolTip().contains(opens[i])) << "the chosen output's hint";
   }
 }
 
