@@ -4,7 +4,8 @@
 # rest of the console stays as the skin draws it; Pause again takes it away. F9
 # writes the window as the screen shows it (sign and all) into the pictures folder
 # the desktop names, under vornix-simulator, and says so on the window for a moment.
-TEST_NAME=x11-pause-and-screenshot
+SKIN=${1:?usage: x11_pause_and_screenshot.sh SKIN}
+TEST_NAME=x11-pause-and-screenshot-skin$SKIN
 source "$(dirname "$0")/lib.sh"
 
 start_x 1600x1000
@@ -12,10 +13,10 @@ start_openbox
 PICTURES=$WORK/pictures
 mkdir -p "$XDG_CONFIG_HOME"
 echo "XDG_PICTURES_DIR=\"$PICTURES\"" >"$XDG_CONFIG_HOME/user-dirs.dirs"
-settings Skin=1 SoundMode=2 SplashScreen=0 FullscreenMode=0 CtrlrOverlay=0
+settings Skin="$SKIN" SoundMode=2 SplashScreen=0 FullscreenMode=0 CtrlrOverlay=0
 launch
 wait_console
-expect_state running "the console at rest, windowed" windowed_now 1 off 100
+expect_state running "the console at rest, windowed" windowed_now "$SKIN" off 100
 read -r WX WY WW WH < <(geometry)
 crop_window() { convert "$1" -crop "${WW}x${WH}+$WX+$WY" +repage "$2"; }
 crop_window "$WORK/now.miff" "$WORK/running.miff"
@@ -24,8 +25,8 @@ crop_window "$WORK/now.miff" "$WORK/running.miff"
 panel_box() {
   local l=99999 t=99999 r=0 b=0 n x y w h
   for n in 18 19 20 21; do
-    x=$(skin_value 1 "Image$n" Left) y=$(skin_value 1 "Image$n" Top)
-    w=$(skin_value 1 "Image$n" Width) h=$(skin_value 1 "Image$n" Height)
+    x=$(skin_value "$SKIN" "Image$n" Left) y=$(skin_value "$SKIN" "Image$n" Top)
+    w=$(skin_value "$SKIN" "Image$n" Width) h=$(skin_value "$SKIN" "Image$n" Height)
     ((x < l)) && l=$x
     ((y < t)) && t=$y
     ((x + w > r)) && r=$((x + w))
@@ -34,7 +35,7 @@ panel_box() {
   echo "$l $t $((r - l)) $((b - t))"
 }
 read -r PX PY PW PH < <(panel_box)
-read -r SX SY SW SH < <(screen_box 1 100 0 0)
+read -r SX SY SW SH < <(screen_box "$SKIN" 100 0 0)
 
 key Pause
 # changed_box A B: "W H X Y" of the pixels that differ between two window pictures.
@@ -54,7 +55,7 @@ sign_shown() {
 }
 expect_state paused "Pause: a sign over the emulated screen, off the panel" sign_shown
 # The rest of the console is the skin's, and the sign holds still.
-expect_windowed 1 off 100 "$WORK/now.miff" "$WX" "$WY" || fail "Pause changed the console outside its screen"
+expect_windowed "$SKIN" off 100 "$WORK/now.miff" "$WX" "$WY" || fail "Pause changed the console outside its screen"
 cp "$WORK/paused.miff" "$WORK/sign.miff"
 for i in 1 2 3 4 5; do
   shot "$WORK/again.miff"
