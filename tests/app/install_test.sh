@@ -20,7 +20,8 @@ for f in bin/vornix-simulator share/vornix-simulator/Config.ini share/vornix-sim
          share/vornix-simulator/Whatsnew.txt share/vornix-simulator/Sound/Fire.wav \
          share/vornix-simulator/Graphics/Skin1/Skin.ini share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/48x48/apps/$id.png \
-         share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+         share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
+         share/man/man6/vornix-simulator.6.gz share/doc/vornix-simulator/copyright; do
   [ -s "$tmp/prefix/$f" ] || fail "$f is not installed"
 done
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null || fail "the metainfo does not validate"
