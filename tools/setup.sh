@@ -16,6 +16,7 @@ packages=(
   libxcb-xkb-dev
   openbox weston qt6-wayland x11-utils x11-xserver-utils
   appstream desktop-file-utils
+  file lintian
   clang libclang-rt-14-dev
 )
 

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cl->version) {
-    std::printf("vornix-simulator %s (Vornix (Orvane) Simulator, version 5.01)\n", VORNIX_VERSION);
+    std::printf("vornix-simulator %s\n", VORNIX_VERSION);
     return 0;
   }
 

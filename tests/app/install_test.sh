@@ -2,8 +2,9 @@
 # An installation into a temporary prefix, as a player's machine gets it: the
 # files land where the desktop looks for them, the desktop entry and the
 # AppStream metainfo validate, and the installed program runs from anywhere:
-# --version, the demonstration headless (the launcher skipped by the stored
-# choices), and a portable copy keeping its settings beside its data.
+# --version (the metainfo's newest release), the demonstration headless (the
+# launcher skipped by the stored choices), and a portable copy keeping its
+# settings beside its data.
 # usage: install_test.sh CMAKE BUILD_DIR
 set -eu
 cmake=$1
@@ -19,7 +20,8 @@ for f in bin/vornix-simulator share/vornix-simulator/Config.ini share/vornix-sim
          share/vornix-simulator/Whatsnew.txt share/vornix-simulator/Sound/Fire.wav \
          share/vornix-simulator/Graphics/Skin1/Skin.ini share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/48x48/apps/$id.png \
-         share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+         share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
+         share/man/man6/vornix-simulator.6.gz share/doc/vornix-simulator/copyright; do
   [ -s "$tmp/prefix/$f" ] || fail "$f is not installed"
 done
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null || fail "the metainfo does not validate"
@@ -30,7 +32,9 @@ fi
 # From another folder, found on the PATH.
 mkdir "$tmp/elsewhere"
 cd "$tmp/elsewhere"
-PATH="$tmp/prefix/bin:$PATH" vornix-simulator --version | grep -q '^vornix-simulator [0-9]' || fail "--version"
+version=$(PATH="$tmp/prefix/bin:$PATH" vornix-simulator --version) || fail "--version"
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$share/metainfo/$id.metainfo.xml" | head -n 1)
+[ "$version" = "vornix-simulator $release" ] || fail "--version says '$version', the metainfo's newest release '$release'"
 
 # The demonstration, headless: the stored choices skip the launcher, a script
 # switches the console on, and 3.8 s later the window's picture is taken.
