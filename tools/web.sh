@@ -50,31 +50,60 @@ assemble() {
   cp "$native"/{Config.ini,Readme.txt,Whatsnew.txt} "$site/"
   cp "$native"/Sound/*.wav "$site/Sound/"
   # Each skin: its description and the pictures its elements name (the page shows
-  # the windowed console: no backdrop, logo or preview). A picture the browser may
-  # not decode alike (BMP, JPEG) becomes PNG under the name the page asks for.
-  local dir name skin out f
+  # the windowed console: no backdrop, logo or preview), packed into one picture.
+  local dir f
   for dir in "$native"/Graphics/*/; do
     [ -f "$dir/Skin.ini" ] || continue
-    skin=$(basename "$dir")
-    mkdir -p "$site/Graphics/$skin"
-    cp "$dir/Skin.ini" "$site/Graphics/$skin/"
-    sed -n 's/^[Ff]ilename=\(.*\)$/\1/p' "$dir/Skin.ini" | tr -d '\r' | sort -u | while IFS= read -r name; do
-      case ${name,,} in '' | nil) continue ;; esac
-      name=${name//\\//}
-      [ -f "$dir/$name" ] || continue
-      out="$site/Graphics/$skin/${name%.*}.png"
-      mkdir -p "$(dirname "$out")"
-      case ${name,,} in
-        *.png) cp "$dir/$name" "$out" ;;
-        *) convert "$dir/$name" "PNG24:$out" ;;  # opaque, as the desktop decodes them
-      esac
-    done
+    pack_skin "${dir%/}" "$site/Graphics/$(basename "$dir")"
   done
   for f in "$native"/Graphics/Manual/*.bmp; do
     convert "$f" "$site/Graphics/Manual/$(basename "${f%.*}").png"
   done
   cp "$native/Graphics/Forms/TAboutForm/im_picture.png" "$site/about.png"
   echo "site: $site ($(du -sh "$site" | cut -f1))"
+}
+
+# pack_skin DIR OUT: Skin.ini, and the pictures its elements name stacked in one
+# PNG (Skin.pictures.png; one request and one decoding in the browser instead of
+# 173) with Skin.pictures.json giving each one's name as the skin writes it, its
+# place, its size and whether it has an alpha channel (the desktop's decoders
+# draw a picture without one by its colour key). A skin too tall to pack keeps
+# its pictures as files (BMP and JPEG made PNG, the page asks for that name).
+pack_skin() {
+  local dir=$1 out=$2 name file names=() files=() sizes y=0 i=0 w h alpha
+  mkdir -p "$out"
+  cp "$dir/Skin.ini" "$out/"
+  while IFS= read -r name; do
+    case ${name,,} in '' | nil) continue ;; esac
+    file=$dir/${name//\\//}
+    [ -f "$file" ] || continue  # the page shows the red square, as the desktop does
+    names+=("$name") files+=("$file")
+  done < <(sed -n 's/^[Ff]ilename=\(.*\)$/\1/p' "$dir/Skin.ini" | tr -d '\r' | sort -u)
+  ((${#files[@]})) || return 0
+  mapfile -t sizes < <(identify -format '%w %h %A\n' "${files[@]}")
+  for ((i = 0; i < ${#sizes[@]}; ++i)); do y=$((y + $(cut -d' ' -f2 <<<"${sizes[i]}"))); done
+  if ((y > 16000)); then
+    for ((i = 0; i < ${#files[@]}; ++i)); do
+      name=${names[i]//\\//}
+      mkdir -p "$(dirname "$out/$name")"
+      convert "${files[i]}" "$([ "${sizes[i]##* }" = False ] && echo PNG24 || echo PNG32):$out/${name%.*}.png"
+    done
+    return 0
+  fi
+  convert "${files[@]}" -alpha set -background none -append "PNG32:$out/Skin.pictures.png"
+  y=0
+  {
+    echo '['
+    for ((i = 0; i < ${#files[@]}; ++i)); do
+      read -r w h alpha <<<"${sizes[i]}"
+      name=${names[i]//\\/\\\\}
+      printf '  {"name": "%s", "y": %d, "width": %d, "height": %d, "alpha": %s}%s\n' "${name//\"/\\\"}" "$y" "$w" "$h" \
+        "$([ "$alpha" = False ] || [ "$alpha" = Undefined ] && echo false || echo true)" \
+        "$([ $((i + 1)) -lt ${#files[@]} ] && echo ,)"
+      y=$((y + h))
+    done
+    echo ']'
+  } >"$out/Skin.pictures.json"
 }
 
 serve() {

@@ -124,7 +124,7 @@ function pngHasAlpha(bytes) {  // as the desktop's decoder: an alpha channel or 
   return false;
 }
 const sitePath = name => name.replaceAll('\\', '/').replace(/\.(bmp|jpe?g)$/i, '.png');
-async function decodePicture(file) {
+async function decodePicture(file, keep = false) {
   const response = await fetch(sitePath(file));
   if (!response.ok) throw new Error(`${file} not found`);
   const bytes = await response.arrayBuffer();
@@ -133,10 +133,26 @@ async function decodePicture(file) {
   const scratch = document.createElement('canvas');
   scratch.width = bitmap.width;
   scratch.height = bitmap.height;
-  const c = scratch.getContext('2d', { willReadFrequently: true });
-  c.drawImage(bitmap, 0, 0);
+  const context = scratch.getContext('2d', { willReadFrequently: true });
+  context.drawImage(bitmap, 0, 0);
+  if (keep) return { context };
   return { width: bitmap.width, height: bitmap.height, alpha: pngHasAlpha(bytes),
-           rgba: c.getImageData(0, 0, bitmap.width, bitmap.height).data };
+           rgba: context.getImageData(0, 0, bitmap.width, bitmap.height).data };
+}
+
+// The skin's pictures: from its packed picture when the site has one (one
+// request), else one file each. A picture that is missing or does not decode is
+// left out: the core puts the red square in its place.
+async function decodePictures(folder, names) {
+  const packed = await fetch(sitePath(`${folder}Skin.pictures.json`)).then(r => (r.ok ? r.json() : null), () => null);
+  if (packed) {
+    const all = await decodePicture(`${folder}Skin.pictures.png`, true);
+    return packed.filter(entry => names.has(entry.name)).map(({ name, y, width, height, alpha }) => ({
+      name, picture: { width, height, alpha, rgba: all.context.getImageData(0, y, width, height).data } }));
+  }
+  const pictures = await Promise.all([...names].map(name => decodePicture(folder + name).then(
+    picture => ({ name, picture }), error => { console.warn(`${folder}${name}: ${error.message}`); return null; })));
+  return pictures.filter(Boolean);
 }
 
 async function loadSkin(index) {
@@ -150,16 +166,13 @@ async function loadSkin(index) {
     const name = text(core._vx_skin_picture_file(id));
     if (name) names.add(name);
   }
-  const pictures = await Promise.all([...names].map(name => decodePicture(folder + name).then(
-    picture => ({ name, picture }), error => { console.warn(`${folder}${name}: ${error.message}`); return null; })));
-  for (const entry of pictures) {
-    if (!entry) continue;  // the core puts the red square in its place
-    const { name, picture } = entry;
+  for (const { name, picture } of await decodePictures(folder, names)) {
     const pointer = core._malloc(picture.rgba.length);
     core.HEAPU8.set(picture.rgba, pointer);
     withText(name, p => core._vx_add_picture(p, picture.width, picture.height, pointer, picture.alpha ? 1 : 0));
     core._free(pointer);
   }
+  performance.mark('vornix-skin-decoded');
   core._vx_apply_skin();
   canvas.width = core._vx_width();
   canvas.height = core._vx_height();
@@ -284,6 +297,7 @@ async function start() {
   const decodeSounds = openSound();
   const [config] = await Promise.all([fetch('Config.ini').then(r => r.ok ? r.text() : Promise.reject(
     new Error('Configuration file (Config.ini) not found. Please reinstall the game.'))), VornixCore().then(m => { core = m; })]);
+  performance.mark('vornix-core-ready');
   const seed = params.get('seed');
   core._vx_create(Number(seed) >>> 0, seed === null ? 0 : 1, performance.now());
   const count = withText(config, p => core._vx_read_config(p));
