@@ -147,7 +147,7 @@ try {
     });
   }
 
-  await check('power on lights the screen, a key moves the ship, a touch on FIRE fires', async () => {
+  await check('power on lights the screen, a touch on FIRE fires, a key moves the ship, hidden the game waits', async () => {
     const context = await browser.newContext({ viewport: { width: 800, height: 900 }, hasTouch: true });
     const page = await context.newPage();
     await page.goto(`${base}?seed=1&skin=1`);
@@ -184,6 +184,18 @@ try {
     await page.keyboard.up(start < 5 ? 'ArrowRight' : 'ArrowLeft');
     expect(await canvasPixels(page) !== standing, 'the ship moved in the core but not on the canvas');
 
+    // Hidden, the game's clock stands still (its timers tick every few hundred ms
+    // in play); shown again, it goes on.
+    const setHidden = hidden => page.evaluate(hidden => {
+      Object.defineProperty(document, 'hidden', { value: hidden, configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }, hidden);
+    await setHidden(true);
+    const stopped = await page.evaluate(() => [window.vornix.dump().t, performance.now()]);
+    await until(page, 'a second of page time', t => performance.now() > t + 1000, stopped[1], 5000);
+    expect((await dump(page)).t === stopped[0], 'the game went on while the page was hidden');
+    await setHidden(false);
+    await until(page, 'the game going on', t => window.vornix.dump().t > t, stopped[0], 5000);
     await context.close();
   });
 
