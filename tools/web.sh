@@ -32,10 +32,10 @@ install_packages() {
 
 build() {
   install_packages emscripten node-acorn nodejs libsimpleini-dev imagemagick
-  # The native side: the pictures, sounds and texts of the installation, and the
-  # runner the scenarios are compared with.
+  # The native side: the pictures, sounds and texts of the installation, the
+  # runner the scenarios are compared with, the program the page is compared with.
   [ -f "$native/CMakeCache.txt" ] || "$root/tools/setup.sh"
-  cmake --build "$native" -j "$jobs" --target assets vornix-script
+  cmake --build "$native" -j "$jobs" --target assets vornix-script vornix-simulator
   emcmake cmake -S "$root" -B "$web" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$web" -j "$jobs"
   assemble
