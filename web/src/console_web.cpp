@@ -77,8 +77,8 @@ std::uint32_t blend(std::uint32_t under, std::uint32_t over) {  // both 0xAARRGG
 struct Page {
   ConsoleHost host{[this] { return now; }};
   PageSound sound;
-  std::int64_t now = 0;     // the wall clock: milliseconds since the page made the console
-  double origin = 0;        // performance.now() then
+  std::int64_t now = 0;  // the wall clock: milliseconds since the page made the console
+  double origin = 0;     // performance.now() then
   SkinList skins;
   std::optional<SkinDescription> skin;
   std::map<std::string, PictureRef> pictures;  // by file name as the skin writes it
@@ -94,8 +94,7 @@ struct Page {
     std::fill(dirty_out.begin(), dirty_out.end(), 0);
     const Box r = area.clipped(width, height);
     if (r.empty()) return;
-    for (int y = r.top; y < r.bottom; ++y)
-      std::fill(&frame[y * width + r.left], &frame[y * width + r.right], key);
+    for (int y = r.top; y < r.bottom; ++y) std::fill(&frame[y * width + r.left], &frame[y * width + r.right], key);
     const SpriteBoard& board = host.console().board;
     for (ElementId id : drawing_order()) {
       const Sprite& s = board[id];
