@@ -31,7 +31,8 @@ install_packages() {
 }
 
 build() {
-  install_packages emscripten node-acorn nodejs libsimpleini-dev imagemagick
+  install_packages emscripten node-acorn libsimpleini-dev imagemagick
+  command -v node >/dev/null || install_packages nodejs
   # The native side: the pictures, sounds and texts of the installation, the
   # runner the scenarios are compared with, the program the page is compared with.
   [ -f "$native/CMakeCache.txt" ] || "$root/tools/setup.sh"
@@ -115,7 +116,9 @@ serve() {
 
 test_web() {
   [ -f "$site/index.html" ] || { echo "no site yet: run tools/web.sh build" >&2; exit 1; }
-  install_packages chromium nodejs npm imagemagick
+  install_packages chromium imagemagick
+  # node and npm may come from elsewhere than Debian (NodeSource bundles npm).
+  command -v node >/dev/null && command -v npm >/dev/null || install_packages nodejs npm
   # playwright-core only drives a browser; it never downloads one.
   if [ ! -d "$root/web/test/node_modules/playwright-core" ]; then
     (cd "$root/web/test" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
