@@ -4,10 +4,8 @@
 // mouse and touches, and drives the core's clock from performance.now(). The game
 // itself, the timers' catch-up rule and the drawing order all live in the core.
 
-const ACTION_NAMES = ['', 'Power', 'Select', 'Start', 'Left', 'Right', 'Fire'];
-const EFFECTS = ['Bonus', 'Complete', 'Fire', 'Gameon', 'Hit', 'Miss', 'MissDock', 'Gameover', 'Phase',
-                 'SelecBtn', 'Start', 'StartBtn', 'Thrust', 'Tick'];
-const THRUST = 12, SILENCE = 100, PAUSE = 101, RESUME = 102;
+const SILENCE = 100, PAUSE = 101, RESUME = 102;  // the core's sound requests besides effects 0..13
+const EFFECTS = [];  // the effects' names, from the core
 const MANUAL_PAGES = 6;
 const params = new URLSearchParams(location.search);
 const stored = (name, fallback) => {
@@ -101,7 +99,7 @@ function playSounds() {
       if (!buffer) continue;
       const source = sound.context.createBufferSource();
       source.buffer = buffer;
-      source.loop = code === THRUST;
+      source.loop = EFFECTS[code] === 'Thrust';  // the one effect that loops
       source.connect(sound.context.destination);
       source.start();
       sound.playing = source;
@@ -200,7 +198,8 @@ function setUpKeyForm() {
   const selects = [];
   for (let a = 1; a <= 6; ++a) {
     const label = document.createElement('label');
-    label.textContent = ACTION_NAMES[a];
+    const name = text(core._vx_action_name(a));
+    label.textContent = name[0].toUpperCase() + name.slice(1);
     const select = document.createElement('select');
     select.id = `key-${a}`;
     for (let k = 1; k <= 44; ++k) select.add(new Option(text(core._vx_key_name(k)), k));
@@ -294,10 +293,11 @@ function setUpDialogs() {
 // ---- Start -------------------------------------------------------------------------
 async function start() {
   window.vornix = { sounds: [], soundCount: 0 };  // the last effects played, for a look from outside
-  const decodeSounds = openSound();
   const [config] = await Promise.all([fetch('Config.ini').then(r => r.ok ? r.text() : Promise.reject(
     new Error('Configuration file (Config.ini) not found. Please reinstall the game.'))), VornixCore().then(m => { core = m; })]);
   performance.mark('vornix-core-ready');
+  for (let i = 0; text(core._vx_effect_name(i)); ++i) EFFECTS.push(text(core._vx_effect_name(i)));
+  const decodeSounds = openSound();
   const seed = params.get('seed');
   core._vx_create(Number(seed) >>> 0, seed === null ? 0 : 1, performance.now());
   const count = withText(config, p => core._vx_read_config(p));

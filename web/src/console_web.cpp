@@ -316,6 +316,11 @@ EMSCRIPTEN_KEEPALIVE const char* vx_action_name(int action) {
   return name.c_str();
 }
 
+// The fourteen effects' names, which are also their sample files' (Sound/<name>.wav).
+EMSCRIPTEN_KEEPALIVE const char* vx_effect_name(int effect) {
+  return effect >= 0 && effect < kEffectCount ? kEffectNames[effect].data() : "";  // literals
+}
+
 // The console's state as the scripts' `dump` prints it (one JSON line).
 EMSCRIPTEN_KEEPALIVE const char* vx_dump() {
   std::ostringstream out;
