@@ -12,6 +12,7 @@ build=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "install test: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/demonstration.sh"
 
 "$cmake" --install "$build" --prefix "$tmp/prefix" >/dev/null
 share=$tmp/prefix/share
@@ -36,27 +37,16 @@ version=$(PATH="$tmp/prefix/bin:$PATH" vornix-simulator --version) || fail "--ve
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$share/metainfo/$id.metainfo.xml" | head -n 1)
 [ "$version" = "vornix-simulator $release" ] || fail "--version says '$version', the metainfo's newest release '$release'"
 
-# The demonstration, headless: the stored choices skip the launcher, a script
-# switches the console on, and 3.8 s later the window's picture is taken.
-run() {
-  env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$tmp/prefix/bin/vornix-simulator" --no-dialogs --seed 1 "$@"
-}
-choices='[General]\nSkin=1\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n'
-mkdir -p "$tmp/config/Brimlock"
-printf "$choices" > "$tmp/config/Brimlock/Vornix50.conf"
-printf 'press power\nwait 4000\n' > power.vxs
-XDG_CONFIG_HOME=$tmp/config run --script power.vxs --quit-after 3800 --screenshot shot.png > shown.txt \
-  || fail "the demonstration did not run"
-[ -s shot.png ] || fail "no screenshot"
-grep -q '^shown im_background_screen_on$' shown.txt || fail "the screen is not on"
-grep -q '^shown im_enemy_0[1-5]_0[78]$' shown.txt || fail "the demonstration shows no enemy"
+# The demonstration, headless, and the choices it stores.
+demonstrate "$tmp/prefix/bin/vornix-simulator" "$tmp/config"
 grep -q '^Key1=2' "$tmp/config/Brimlock/Vornix50.conf" || fail "the settings store was not written"
 
 # Portable: portable.ini beside the program keeps the settings beside the data.
 touch "$tmp/prefix/bin/portable.ini"
-printf "$choices" > "$share/vornix-simulator/Vornix50.ini"
+printf "$demo_choices" > "$share/vornix-simulator/Vornix50.ini"
 mkdir "$tmp/fresh"
-XDG_CONFIG_HOME=$tmp/fresh run --script power.vxs > /dev/null || fail "the portable copy did not run"
+XDG_CONFIG_HOME=$tmp/fresh QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$tmp/prefix/bin/vornix-simulator" \
+  --no-dialogs --seed 1 --script power.vxs > /dev/null || fail "the portable copy did not run"
 grep -q '^Key1=2' "$share/vornix-simulator/Vornix50.ini" || fail "the portable store was not written"
 [ ! -e "$tmp/fresh/Brimlock" ] || fail "the portable copy wrote to the user's configuration folder"
 echo "installed, validated, and ran from $tmp/prefix"

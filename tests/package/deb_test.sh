@@ -18,6 +18,7 @@ chmod 755 "$tmp"  # apt reads the package as its own user
 remove() { if dpkg -s $name >/dev/null 2>&1; then apt-get purge -y -qq $name >/dev/null; fi; }
 trap 'remove; rm -rf "$tmp"' EXIT
 fail() { echo "deb test: $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/demonstration.sh"
 
 (cd "$build" && cpack -G DEB -B "$tmp" >"$tmp/cpack.log" 2>&1) || { cat "$tmp/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$tmp"/*.deb)
@@ -53,18 +54,9 @@ program=/usr/games/$name
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' /usr/share/metainfo/$id.metainfo.xml | head -n 1)
 [ "$release" = "$version" ] || fail "the metainfo's release is '$release', the package $version"
 
-# The demonstration, headless, from the stored choices (no launcher): 3.8 s after
-# the power switch the window shows the lit screen and an enemy. From /usr/games,
-# where Debian keeps games, the program finds its data in /usr/share.
-mkdir -p config/Brimlock
-printf '[General]\nSkin=2\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n' > config/Brimlock/Vornix50.conf
-printf 'press power\nwait 4000\n' > power.vxs
-XDG_CONFIG_HOME=$tmp/config QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-  $program --no-dialogs --seed 1 --script power.vxs --quit-after 3800 --screenshot shot.png > shown.txt 2> err.txt \
-  || { cat err.txt >&2; fail "the installed program did not run the demonstration"; }
-grep -q '^shown im_background_screen_on$' shown.txt || fail "the screen is not on"
-grep -q '^shown im_enemy_0[1-5]_0[78]$' shown.txt || fail "the demonstration shows no enemy"
-[ "$(head -c 8 shot.png | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "the screenshot is no PNG"
+# The demonstration, headless: from /usr/games, where Debian keeps games, the
+# program finds its data in /usr/share.
+demonstrate $program "$tmp/config"
 
 apt-get purge -y -qq $name >/dev/null
 [ ! -e $program ] && [ ! -e /usr/share/$name ] || fail "the package left files behind"
