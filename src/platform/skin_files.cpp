@@ -1,5 +1,6 @@
 #include "platform/skin_files.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
