@@ -27,7 +27,8 @@ row "core speed (virtual play per wall second)" "$(printf '%.0f x' "$x")" ">= 20
 while read -r name ms; do
   IFS=/ read -r kind skin mode <<<"$name"
   case $kind in
-    skin_load) figure="skin load, $skin ($mode)" target=40 ;;
+    skin_load) figure="skin load, $skin ($mode)" target=40
+      if [ "$mode" = windowed ]; then target=10; fi ;;
     paint_whole) figure="paint the whole console, $skin ($mode)" target=2 ;;
     paint_cell) figure="paint one changed cell, $skin ($mode)" target=0.2 ;;
   esac
@@ -68,9 +69,9 @@ sim_ms=$(median <"$work/start_sim.txt")
 bare_ms=$(median <"$work/start_bare.txt")
 r=$(ratio "$sim_ms" "$bare_ms")
 ok=$(verdict "$sim_ms" '<=' 400)
-[ "$ok" = met ] && ok=$(verdict "${r% x}" '<=' 1.5)
+[ "$ok" = met ] && ok=$(verdict "${r% x}" '<=' 3)
 row "start-up to the first painted console (median of 9)" "$sim_ms ms (CPU $(median <"$work/cpu_sim.txt") ms)" \
-  "<= 400 ms, <= 1.5 x bare" "$bare_ms ms (CPU $(median <"$work/cpu_bare.txt") ms)" "$r" "$ok"
+  "<= 400 ms, <= 3 x bare" "$bare_ms ms (CPU $(median <"$work/cpu_bare.txt") ms)" "$r" "$ok"
 
 # CPU time of a process so far, in clock ticks (utime + stime of /proc/PID/stat).
 cpu_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
@@ -141,8 +142,10 @@ bare_peak=$(awk '/^VmHWM/ { print $2 }' "/proc/$bare/status")
 wait "$bare"
 peak_mb=$(awk -v k="$peak" 'BEGIN { printf "%.1f", k / 1024 }')
 bare_mb=$(awk -v k="$bare_peak" 'BEGIN { printf "%.1f", k / 1024 }')
-row "peak resident set over a game ($game)" "$peak_mb MB" "<= 80 MB" "$bare_mb MB" "$(ratio "$peak_mb" "$bare_mb")" \
-  "$(verdict "$peak_mb" '<=' 80)"
+r=$(ratio "$peak_mb" "$bare_mb")
+ok=$(verdict "$peak_mb" '<=' 80)
+[ "$ok" = met ] && ok=$(verdict "${r% x}" '<=' 2.2)
+row "peak resident set over a game ($game)" "$peak_mb MB" "<= 80 MB, <= 2.2 x bare" "$bare_mb MB" "$r" "$ok"
 
 echo
 echo "Vornix (Orvane) Simulator: performance on $(uname -m), $(nproc) cores, Qt platform $QT_QPA_PLATFORM, $(date -u +%Y-%m-%d)"

@@ -22,6 +22,8 @@ const char* const kUsage =
     "  --trace-timers FILE  write each timer tick: name, due, ran, interval (microseconds)\n"
     "  --trace-input FILE   write the first paint, then each key press's arrival and the\n"
     "                       end of the paint that shows it (microseconds since the epoch)\n"
+    "  --trace-startup FILE write each phase of start-up as it ends (time, CPU time,\n"
+    "                       resident memory) and who holds the memory at the first paint\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -80,9 +82,9 @@ std::optional<CommandLine> parse_command_line(const std::vector<std::string>& ar
         return std::nullopt;
       }
       cl.quit_after_ms = n;
-    } else if (a == "--trace-timers" || a == "--trace-input") {
+    } else if (a == "--trace-timers" || a == "--trace-input" || a == "--trace-startup") {
       if (!value(v)) return std::nullopt;
-      (a == "--trace-timers" ? cl.trace_timers : cl.trace_input) = v;
+      (a == "--trace-timers" ? cl.trace_timers : a == "--trace-input" ? cl.trace_input : cl.trace_startup) = v;
     } else {
       error = "unknown option \"" + a + "\"";
       return std::nullopt;

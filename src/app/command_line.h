@@ -20,7 +20,7 @@ struct CommandLine {
   std::optional<std::filesystem::path> screenshot;  // --screenshot FILE
   std::optional<int> quit_after_ms;               // --quit-after MS
   // Measurement: traces of the timers' ticks and of the key path.
-  std::optional<std::filesystem::path> trace_timers, trace_input;
+  std::optional<std::filesystem::path> trace_timers, trace_input, trace_startup;
 };
 
 // Parses the arguments after the program's name; on a fault, `error` says what is wrong.

@@ -21,6 +21,7 @@
 #include "platform/data_folder.h"
 #include "platform/qt_message_box.h"
 #include "platform/settings.h"
+#include "platform/startup_trace.h"
 #include "platform/termination.h"
 #include "platform/x11_key_repeat.h"
 #include "skin/drawing_order.h"
@@ -75,12 +76,15 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  vx::TraceFile timer_trace, input_trace;
+  vx::TraceFile timer_trace, input_trace, startup_trace;
   if ((cl->trace_timers && !timer_trace.open(*cl->trace_timers, error)) ||
-      (cl->trace_input && !input_trace.open(*cl->trace_input, error))) {
+      (cl->trace_input && !input_trace.open(*cl->trace_input, error)) ||
+      (cl->trace_startup && !startup_trace.open(*cl->trace_startup, error))) {
     std::fprintf(stderr, "vornix-simulator: %s\n", error.c_str());
     return 2;
   }
+  vx::trace_startup_to(startup_trace.get());
+  vx::startup_phase("main");  // the process started, its libraries loaded
 
   // The program's folder is the working directory: skins, sounds and documents
   // are found relative to it. Files named on the command line stay where the
@@ -105,6 +109,7 @@ int main(int argc, char** argv) {
   if (!cl->no_dialogs) vx::install_qt_error_box();
   // A fault of the installation ends the program with status 1, however it ends.
   vx::set_termination_hook([] { QCoreApplication::exit(vx::exit_status()); });
+  vx::startup_phase("qt");
 
   vx::TForm1 form1({data, cl->seed});
   // Measurement: the traces and the script start with the console window.
@@ -113,12 +118,15 @@ int main(int argc, char** argv) {
   if (input_trace.get()) input_watch.emplace(form1, input_trace.get());
   std::optional<vx::ScriptPlayer> player;
   if (cl->script) player.emplace(form1, std::move(script), [] { vx::request_termination(); });
-  form1.on_paint_end = [&input_watch, &player] {
+  form1.on_paint_end = [&input_watch, &player, &form1, first = true]() mutable {
+    if (first && vx::tracing_startup()) vx::trace_first_paint(form1);
+    first = false;
     if (input_watch) input_watch->painted();
     if (player) player->start();  // the script plays on the shown console
   };
   // The about box, the key form and the manual viewer, hidden.
   const vx::SecondaryForms forms = vx::create_secondary_forms(form1);
+  vx::startup_phase("forms");
   vx::TSplashForm launcher(form1);
 
   // A termination requested before the event loop ends the program as the loop starts.

@@ -1,10 +1,14 @@
 #include "app/traces.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <chrono>
 #include <cstring>
 
 #include "display/console_window.h"
+#include "platform/startup_trace.h"
+#include "sound/fsound.h"
 
 namespace vx {
 namespace {
@@ -37,6 +41,39 @@ void trace_timers(TForm1& form, std::FILE* out) {
                  static_cast<long long>(due * 1000), static_cast<long long>(ran),
                  static_cast<long long>(timers.Interval(id)) * 1000);
   });
+}
+
+void trace_first_paint(TForm1& form) {
+  startup_phase("first-paint");
+  struct Bucket {
+    const char* owner;
+    std::int64_t up_to;  // pixels
+    int count = 0;
+    std::int64_t bytes = 0;
+  };
+  Bucket buckets[] = {{"pictures-up-to-1k-pixels", 1024},
+                      {"pictures-up-to-16k-pixels", 16384},
+                      {"pictures-up-to-128k-pixels", 131072},
+                      {"pictures-larger", INT64_MAX}};
+  std::vector<const Picture*> seen;
+  const SpriteBoard& board = form.host().console().board;
+  for (ElementId id = 0; id < kElementCount; ++id) {
+    const Picture* p = board[id].picture.get();
+    if (!p || std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
+    seen.push_back(p);
+    for (Bucket& b : buckets)
+      if (std::int64_t{p->width} * p->height <= b.up_to) {
+        ++b.count;
+        b.bytes += static_cast<std::int64_t>(p->argb.size() * sizeof(std::uint32_t));
+        break;
+      }
+  }
+  for (const Bucket& b : buckets) startup_memory(b.owner, b.count, b.bytes);
+  const auto [copies, copy_bytes] = form.console_frame().painter().converted();
+  startup_memory("painter-copies", copies, copy_bytes);
+  startup_memory("back-buffer", 1, form.frame().sizeInBytes() + form.console_frame().shape().sizeInBytes());
+  const auto [samples, sample_bytes] = fsound_samples_held();
+  startup_memory("samples", samples, sample_bytes);
 }
 
 InputTrace::InputTrace(TForm1& form, std::FILE* out) : out_(out) {

@@ -33,6 +33,11 @@ class TraceFile {
 // Writes every tick of the window's timers to `out` from now on.
 void trace_timers(TForm1& form, std::FILE* out);
 
+// The end of start-up for --trace-startup: the first paint, then who holds the
+// memory: the console's pictures by size, the painter's converted copies, the
+// back buffer, the sound samples.
+void trace_first_paint(TForm1& form);
+
 // Watches the window's key presses and paints and writes them to `out`.
 class InputTrace {
  public:

@@ -10,12 +10,8 @@ namespace vx {
 const QImage& BoardPainter::image_for(const PictureRef& picture, bool keyed) {
   auto& cache = keyed ? keyed_ : plain_;
   if (auto it = cache.find(picture.get()); it != cache.end()) return it->second.image;
-  // An opaque picture drawn as it is needs no copy: its pixels are read where they
-  // are (the cache keeps the picture alive).
-  QImage image = !keyed && !picture->has_alpha
-                     ? QImage(reinterpret_cast<const uchar*>(picture->argb.data()), picture->width, picture->height,
-                              picture->width * 4, QImage::Format_RGB32)
-                     : to_qimage(*picture);
+  // An opaque picture drawn as it is needs no copy (the cache keeps the picture alive).
+  QImage image = keyed ? to_qimage(*picture) : painting_qimage(*picture);
   if (keyed && picture->width > 0 && picture->height > 0) {
     const std::uint32_t key = picture->pixel(0, picture->height - 1) | 0xFF000000u;
     for (int y = 0; y < image.height(); ++y) {
@@ -31,6 +27,17 @@ const QImage& BoardPainter::image_for(const PictureRef& picture, bool keyed) {
 void BoardPainter::prune() {
   for (auto* cache : {&plain_, &keyed_})
     std::erase_if(*cache, [](const auto& entry) { return entry.second.picture.use_count() == 1; });
+}
+
+std::pair<int, std::int64_t> BoardPainter::converted() const {
+  std::pair<int, std::int64_t> held{0, 0};
+  for (const auto* cache : {&plain_, &keyed_})
+    for (const auto& [picture, cached] : *cache)
+      if (cached.image.constBits() != reinterpret_cast<const uchar*>(picture->argb.data())) {
+        ++held.first;
+        held.second += cached.image.sizeInBytes();
+      }
+  return held;
 }
 
 void BoardPainter::paint(QImage& frame, const QRegion& region, const SpriteBoard& board, QColor window_colour,

@@ -9,7 +9,9 @@
 #include <QColor>
 #include <QImage>
 #include <QRegion>
+#include <cstdint>
 #include <unordered_map>
+#include <utility>
 
 #include "game/sprite_board.h"
 
@@ -24,6 +26,9 @@ class BoardPainter {
              bool backdrop_stretch);
   // Forgets converted pictures that no element uses any more.
   void prune();
+  // The converted pictures held (those drawn straight from a picture's pixels
+  // hold none of their own): how many, and their bytes.
+  std::pair<int, std::int64_t> converted() const;
 
   // The picture as drawn: premultiplied ARGB, keyed when asked.
   const QImage& image_for(const PictureRef& picture, bool keyed);

@@ -36,6 +36,7 @@ class ConsoleFrame {
   void prune() { painter_.prune(); }
 
   const QImage& image() const { return frame_; }
+  const BoardPainter& painter() const { return painter_; }
   // The key-colour mask (bit 1 cuts the pixel away) the shape is made from.
   const QImage& shape() const { return shape_; }
   // Draws `region` of the window from the buffer through `view`.

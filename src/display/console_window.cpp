@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_file.h"
 #include "platform/shell.h"
+#include "platform/startup_trace.h"
 #include "platform/termination.h"
 
 namespace vx {
@@ -53,7 +54,9 @@ TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.
         for (const PadEvent& e : events) show_report(host_.action(e.action, e.down));
         if (events.empty()) show_report(host_.report());
       });
+  startup_phase("pads");
   Settings = std::make_unique<SettingsStore>();
+  startup_phase("settings");
   menu_ = new ConsoleMenu(*this, *Settings);
   extras_ = new ConsoleExtras(*this, *menu_, *Settings, host_, sound_);
   extras_->show = [this](const HostReport& r) { show_report(r); };
@@ -127,6 +130,7 @@ void TForm1::FormCreate() {
   } else {
     SkinTable = read_skin_list(config);
   }
+  startup_phase("config");
 
   Console& k = host_.console();
   for (ElementId id = 0; id < kElementCount; ++id) k.board.show(id, visible_at_creation(id));
@@ -157,15 +161,19 @@ void TForm1::FormCreate() {
   k.CtrlrOverlay = menu_->entry(MenuEntry::pm_12_controller)->isChecked();
   k.Vid_Display_Ctrl_Overlay();
   show_report(host_.report());  // creation runs no tick: the clock starts with the first event
+  startup_phase("console");
 }
 
 bool TForm1::start_play(int skin_index, std::string_view sound_output) {
+  startup_phase("launcher");
   if (skin_index >= 1) {
     SkinIndex = skin_index;
     Settings->write_int(SettingKey::Skin, SkinIndex);
   }
   if (!sound_.start(sound_output, *Settings)) return false;
+  startup_phase("sound");
   run_skin_loader();
+  startup_phase("skin");
   centre();
   show_report(host_.start_play());
   return true;

@@ -46,6 +46,7 @@ class TForm1 : public QWidget {
   const ConsoleWindowLook& look() const { return look_; }
   const ConsoleView& view() const { return view_; }
   const QImage& frame() const { return frame_.image(); }
+  const ConsoleFrame& console_frame() const { return frame_; }
   Gamepads& gamepads() { return pads_->gamepads(); }
   void poll_gamepads() { pads_->poll(); }
 

@@ -132,6 +132,18 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   window.game_width = window.client_width;
   window.game_height = window.client_height;
 
+  // Every picture the loader will ask for, in its order, decoded ahead on every core.
+  std::vector<std::filesystem::path> files;
+  const auto ahead = [&](const std::string& name) {
+    if (names_a_file(name) && run.exists(name)) files.push_back(resolve_path(run.base + name, request.data_folder));
+  };
+  if (request.FullscreenMode) {
+    ahead(run.skin.BackdropFile);
+    ahead(run.skin.LogoFile);
+  }
+  for (const SkinImageKeys& keys : run.skin.images) ahead(keys.Filename);
+  run.pictures.prefetch(files, request.decode_threads);
+
   int offset_x = 0, offset_y = 0;
   if (request.FullscreenMode) {
     load_fullscreen(run, board, window, offset_x, offset_y);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/sprite_board.h"
+#include "platform/skin_files.h"
 #include "skin/skin_list.h"
 
 namespace vx {
@@ -31,6 +32,9 @@ struct SkinLoadRequest {
   bool FullscreenMode = false;
   int screen_width = 0, screen_height = 0;
   std::filesystem::path data_folder;  // the program's folder; skin paths are relative to it
+  // Threads that decode the pictures beside the loader (0: the loader alone);
+  // what the loader shows and says is the same either way.
+  int decode_threads = picture_decode_threads();
 };
 
 // What went wrong with a skin's pictures, for a tool that reports it: each

@@ -38,7 +38,7 @@ TManualForm::TManualForm(const ManualSetup& setup)
 
   for (int n = kFirstPage; n <= kLastPage; ++n) {
     pages_[n] = setup.pages[n] ? setup.pages[n] : placeholder_picture();
-    page_images_[n] = to_qimage(*pages_[n]);
+    page_images_[n] = painting_qimage(*pages_[n]);  // pages_ keeps the pixels
   }
   for (int b = 0; b < kManualButtonCount; ++b) {
     button_pictures_[b] = to_qimage(setup.buttons[b] ? *setup.buttons[b] : *placeholder_picture());

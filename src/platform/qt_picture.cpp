@@ -10,6 +10,12 @@ QImage to_qimage(const Picture& picture) {
   return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage painting_qimage(const Picture& picture) {
+  if (picture.has_alpha) return to_qimage(picture);
+  return QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height, picture.width * 4,
+                QImage::Format_RGB32);
+}
+
 PictureRef from_qimage(const QImage& image, std::string label) {
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
   auto p = std::make_shared<Picture>();

@@ -1,13 +1,15 @@
 // A skin's files on the file system: its description file read and checked
 // (skin/skin_description.h reads the text), and its pictures decoded within the
-// pixels a skin's pictures may have together (kMaxSkinPixels).
+// pixels a skin's pictures may have together (kMaxSkinPixels), on every core.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "skin/picture.h"
 #include "skin/skin_description.h"
@@ -23,6 +25,16 @@ std::optional<SkinDescription> read_skin_description_file(const std::filesystem:
 // again (also through another name or a link) is the same picture, decoded once.
 class SkinPictures {
  public:
+  SkinPictures();
+  ~SkinPictures();
+  SkinPictures(SkinPictures&&) noexcept;
+  SkinPictures& operator=(SkinPictures&&) noexcept;
+
+  // Starts decoding `files` (those load() will be asked for, in that order) on
+  // `threads` threads; load() helps while it waits for its file. Each file is
+  // taken in its turn at load(), so what load() gives, refuses and says is what
+  // decoding one file after the other gives. 0 threads: load() decodes alone.
+  void prefetch(const std::vector<std::filesystem::path>& files, int threads);
   // The picture in `file`, or null with `error` saying why (the file's fault, or
   // the limit it would pass).
   PictureRef load(const std::filesystem::path& file, std::string& error);
@@ -38,6 +50,12 @@ class SkinPictures {
   std::map<std::filesystem::path, Loaded> loaded_;  // by the file's canonical path
   std::int64_t pixels_ = 0;                         // of the pictures decoded so far
   bool passed_limit_ = false;
+  struct Prefetch;
+  std::unique_ptr<Prefetch> prefetch_;
 };
+
+// The decoding threads that make the most of this machine's cores beside the
+// caller of SkinPictures::load (0 on a single core).
+int picture_decode_threads();
 
 }  // namespace vx

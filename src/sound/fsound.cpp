@@ -221,6 +221,15 @@ void fsound_tap_mix(MixTap tap) {
   mix_tap = std::move(tap);
 }
 
+std::pair<int, std::int64_t> fsound_samples_held() {
+  std::pair<int, std::int64_t> held{0, 0};
+  for (const auto& s : lib.samples) {
+    ++held.first;
+    held.second += s->chunk->alen;
+  }
+  return held;
+}
+
 std::uint64_t fsound_mixed_frames() {
   std::lock_guard lock(mixed_mutex);
   return mixed_frames;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace vx {
 
@@ -63,6 +64,8 @@ struct FsoundCalls {
 std::string fsound_driver();  // the SDL audio driver in use, "" while closed
 int fsound_rate();            // frames per second of the mix, 0 while closed
 std::uint64_t fsound_mixed_frames();
+// The samples loaded, and their bytes in the mixer's format.
+std::pair<int, std::int64_t> fsound_samples_held();
 // Hands every mixed chunk to `tap`, on the mixer's thread, as 16-bit mono samples
 // at fsound_rate() (the format the output is opened in); an empty tap ends it.
 using MixTap = std::function<void(const std::int16_t* samples, std::size_t count)>;

@@ -1,7 +1,9 @@
 // The real program driven by a script on the real clock (--script), and the traces
-// it writes of its timers and of the key path (--trace-timers, --trace-input): what
+// it writes of its timers, of the key path and of start-up (--trace-timers,
+// --trace-input, --trace-startup): what
 // they contain and how it fits together, never how fast it is.
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -122,6 +124,39 @@ TEST_F(Scripted, TheInputTraceFollowsEachKeyPressToThePaintThatShowsIt) {
   EXPECT_GE(std::stoll(lines[1][2]), std::stoll(lines[1][1]));
   EXPECT_EQ(lines[2][2], "-");
   EXPECT_GE(std::stoll(lines[3][2]), std::stoll(lines[3][1]));
+}
+
+TEST_F(Scripted, TheStartupTraceNamesEachPhaseInOrderThenWhoHoldsTheMemory) {
+  const auto trace = data / "startup.txt";
+  const Outcome r = play("", {"--trace-startup", QString::fromStdString(trace.string())});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = lines_of(trace);
+  const std::vector<std::string> phases{"main",    "qt",      "pads",     "settings", "config",     "console",
+                                        "forms",   "launcher", "sound",   "skin",     "first-paint"};
+  ASSERT_GE(lines.size(), phases.size());
+  long long at = 0, cpu = 0;
+  for (std::size_t i = 0; i < phases.size(); ++i) {
+    ASSERT_EQ(lines[i].size(), 5u);
+    EXPECT_EQ(lines[i][0], "phase");
+    EXPECT_EQ(lines[i][1], phases[i]);
+    EXPECT_GE(std::stoll(lines[i][2]), at);
+    EXPECT_GE(std::stoll(lines[i][3]), cpu);
+    EXPECT_GT(std::stoll(lines[i][4]), 0) << "resident kB";
+    at = std::stoll(lines[i][2]);
+    cpu = std::stoll(lines[i][3]);
+  }
+  std::map<std::string, std::pair<long long, long long>> held;
+  for (std::size_t i = phases.size(); i < lines.size(); ++i) {
+    ASSERT_EQ(lines[i].size(), 4u);
+    EXPECT_EQ(lines[i][0], "memory");
+    held[lines[i][1]] = {std::stoll(lines[i][2]), std::stoll(lines[i][3])};
+  }
+  long long pictures = 0;
+  for (const auto& [owner, count_bytes] : held)
+    if (owner.rfind("pictures-", 0) == 0) pictures += count_bytes.first;
+  EXPECT_GT(pictures, 100) << "the test skin's own pictures";
+  EXPECT_EQ(held["back-buffer"].second, 240LL * 320 * 4 + 32 * 320) << "the buffer and its one-bit shape";
+  EXPECT_EQ(held["samples"], (std::pair<long long, long long>{0, 0})) << "sound is off";
 }
 
 }  // namespace

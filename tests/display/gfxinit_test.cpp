@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "display/console_frame.h"
 #include "display/game_menu_layout.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
+#include "support/hostile_pictures.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 #include "support/test_install.h"
@@ -33,14 +35,16 @@ class SkinLoader : public testing::Test {
     test::write_test_skin(data.path(), 1);
     test::write_text(data / "Graphics/Skin1/Skin.ini", ini);
   }
-  bool load(bool fullscreen, int screen_width = 1920, int screen_height = 1080) {
+  bool load(bool fullscreen, int screen_width = 1920, int screen_height = 1080, int decode_threads = 0,
+            SkinLoadReport* report = nullptr) {
     SkinLoadRequest r;
+    r.decode_threads = decode_threads;
     r.skin = &skin;
     r.FullscreenMode = fullscreen;
     r.screen_width = screen_width;
     r.screen_height = screen_height;
     r.data_folder = data.path();
-    return gfxinit(r, board, window);
+    return gfxinit(r, board, window, report);
   }
   void expect_box(ElementId id, int left, int top, int width, int height) {
     const Sprite& s = board[id];
@@ -195,6 +199,72 @@ TEST_F(SkinLoader, APictureThatDoesNotDecodeIsARedSquareAndOneLine) {
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(board[btn_power_top].picture, placeholder_picture());
   EXPECT_EQ(said, "Graphics\\Skin1\\Broken.png: not a PNG, JPEG or BMP picture\n");
+}
+
+// Pictures decoded on several threads show and say what one after the other
+// gives: the same frame, the same lines in the same order, also where the skin's
+// pixels run out midway (after a 3000 x 3000 picture, a damaged one declaring
+// 2900 x 2900 is refused for the limit, not for its damage).
+TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes) {
+  test::write_test_skin(data.path(), 1);
+  const std::filesystem::path folder = data / "Graphics/Skin1";
+  const std::pair<const char*, test::Bytes> files[] = {
+      {"a.png", test::encode_png(test::solid_picture(30, 20, 0xFF2040C0))},
+      {"b.jpg", test::encode_jpeg(test::solid_picture(16, 16, 0xFF80FF00))},
+      {"c.bmp", test::encode_bmp(test::solid_picture(12, 40, 0xFF102030))},
+      {"d.png", test::encode_png(test::solid_picture(8, 8, 0x80FF0000, true))},
+      {"text.png", test::Bytes{'n', 'o'}},
+      {"cut.png", test::Bytes(60, 0)},
+      {"huge.png", test::png_declaring(6000, 6000)},
+      {"big.png", test::encode_png(test::solid_picture(3000, 3000, 0xFF204060))},
+      {"claims.png", test::png_declaring(2900, 2900)},
+  };
+  for (const auto& [name, bytes] : files) test::write_file(folder / name, bytes);
+  {  // a PNG cut off in its pixels
+    const test::Bytes png = test::encode_png(test::solid_picture(50, 50, 0xFF0000FF));
+    test::write_file(folder / "cut.png", test::Bytes(png.begin(), png.begin() + static_cast<long>(png.size()) - 30));
+  }
+  std::string ini = "[Common]\nGameWidth=240\nGameHeight=320\n";
+  const char* names[] = {"a.png", "text.png", "b.jpg", "missing.png", "cut.png", "c.bmp", "a.png",   "huge.png",
+                         "d.png", "big.png", "claims.png", "text.png", "b.jpg"};
+  for (int n = 0; n < 13; ++n)
+    ini += "[Image" + std::to_string(n * 7 + 1) + "]\nFilename=" + names[n] + "\nLeft=" + std::to_string(n * 10) +
+           "\nTop=" + std::to_string(n * 20) + "\nWidth=10\nHeight=10\n";
+  test::write_text(folder / "Skin.ini", ini);
+
+  struct Seen {
+    std::string said;
+    std::vector<std::string> problems;
+    bool passed_limit;
+    QImage frame;
+  };
+  auto load_on = [&](int threads) {
+    board = SpriteBoard();
+    for (ElementId id = 0; id < kElementCount; ++id) board.show(id, true);
+    SkinLoadReport report;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(load(false, 1920, 1080, threads, &report));
+    Seen seen{testing::internal::GetCapturedStderr(), report.problems, report.passed_limit, {}};
+    ConsoleFrame frame(false);
+    frame.repaint_all(board, window);
+    seen.frame = frame.image();
+    return seen;
+  };
+  const Seen alone = load_on(0);
+  ASSERT_EQ(alone.said.substr(0, alone.said.find('\n')),
+            "Graphics\\Skin1\\text.png: not a PNG, JPEG or BMP picture");
+  EXPECT_NE(alone.said.find("Graphics\\Skin1\\claims.png: the picture declares 2900 x 2900 pixels, more than the"),
+            std::string::npos);
+  EXPECT_TRUE(alone.passed_limit);
+  for (int threads : {1, 3}) {
+    SCOPED_TRACE(threads);
+    const Seen together = load_on(threads);
+    EXPECT_EQ(together.said, alone.said);
+    EXPECT_EQ(together.problems, alone.problems);
+    EXPECT_EQ(together.passed_limit, alone.passed_limit);
+    EXPECT_TRUE(together.frame == alone.frame);
+    EXPECT_EQ(board[ElementId{9 * 7}].picture->width, 3000);  // big.png
+  }
 }
 
 TEST_F(SkinLoader, NamesInAnotherCaseAreFound) {
