@@ -161,7 +161,18 @@ void TForm1::FormCreate() {
   k.CtrlrOverlay = menu_->entry(MenuEntry::pm_12_controller)->isChecked();
   k.Vid_Display_Ctrl_Overlay();
   show_report(host_.report());  // creation runs no tick: the clock starts with the first event
+  prepare_sound();
   startup_phase("console");
+}
+
+void TForm1::prepare_sound() {
+  // When the launcher will play at once with the stored choices, the sound device
+  // opens and the samples load while the other forms are made; Play waits for them.
+  const int mode = Settings->read_int(SettingKey::SoundMode), skin = Settings->read_int(SettingKey::Skin);
+  if (termination_requested() || Settings->read_bool(SettingKey::SplashScreen) || mode < 0 ||
+      mode >= static_cast<int>(kSoundOutputs.size()) || skin < 1 || skin > SkinTable.SkinCount)
+    return;
+  sound_.prepare(kSoundOutputs[mode].output_type);
 }
 
 bool TForm1::start_play(int skin_index, std::string_view sound_output) {

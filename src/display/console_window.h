@@ -112,6 +112,7 @@ class TForm1 : public QWidget {
 
  private:
   void FormCreate();
+  void prepare_sound();  // begins sound start-up early when the launcher will play at once
   void wire_menu();
   void move_out_of_sight();
   void apply_look();

@@ -54,6 +54,15 @@ int bytes_per_frame = 2;
 
 MixTap& mix_tap = *new MixTap;  // guarded by mixed_mutex
 
+thread_local std::string* held_notices = nullptr;
+
+void notice(const std::string& line) {
+  if (held_notices)
+    *held_notices += line;
+  else
+    std::fputs(line.c_str(), stderr);
+}
+
 void SDLCALL count_mixed(void*, Uint8* stream, int len) {
   {
     std::lock_guard lock(mixed_mutex);
@@ -89,7 +98,7 @@ bool open_output(int outputtype) {
     opened = try_open("dummy");
     if (!lib.silent_said) {
       lib.silent_said = true;
-      std::fprintf(stderr, "sound: no sound device could be opened (%s); the game runs silent\n", why.c_str());
+      notice("sound: no sound device could be opened (" + why + "); the game runs silent\n");
     }
   }
   if (!opened) return false;
@@ -212,6 +221,8 @@ void FSOUND_Close() {
   }
   mixed_changed.notify_all();
 }
+
+void fsound_hold_notices(std::string* held) { held_notices = held; }
 
 std::string fsound_driver() { return lib.driver; }
 int fsound_rate() { return lib.open ? lib.rate : 0; }

@@ -1,5 +1,6 @@
 #include "sound/sound.h"
 
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -19,6 +20,34 @@ constexpr std::string_view kSoundFolderBroken = "Sound folder unproperly install
 
 Sound::Sound(std::filesystem::path folder, FsoundCalls calls) : folder_(std::move(folder)), fsound_(calls) {}
 
+Sound::~Sound() {
+  if (preparing_.joinable()) preparing_.join();
+}
+
+void Sound::prepare(int output_type) {
+  if (preparing_.joinable() || output_type == 0) return;
+  prepared_type_ = output_type;
+  preparing_ = std::thread([this, output_type] {
+    fsound_hold_notices(&prepared_notices_);
+    prepared_ok_ = load_library(output_type);
+    fsound_hold_notices(nullptr);
+  });
+}
+
+bool Sound::finish_prepared(int output_type, bool& prepared_ok) {
+  if (!preparing_.joinable()) return false;
+  preparing_.join();
+  if (prepared_type_ != output_type) {  // another choice: what was prepared goes unsaid
+    prepared_notices_.clear();
+    shutdown();
+    return false;
+  }
+  std::fputs(prepared_notices_.c_str(), stderr);
+  prepared_notices_.clear();
+  prepared_ok = prepared_ok_;
+  return true;
+}
+
 bool Sound::start(std::string_view choice, SettingsStore& settings) {
   // "(no sound)" is compared first, then "Windows MultiMedia", then "Microsoft
   // DirectSound"; the texts differ, so the list order finds the same entry.
@@ -30,7 +59,10 @@ bool Sound::start(std::string_view choice, SettingsStore& settings) {
     settings.write_int(SettingKey::SoundMode, mode);
     break;
   }
-  if (!enabled_ || open(output_type)) return true;
+  bool prepared_ok = false;
+  const bool prepared = finish_prepared(enabled_ ? output_type : -1, prepared_ok);
+  if (prepared) enabled_ = true;
+  if (!enabled_ || (prepared ? prepared_ok : open(output_type))) return true;
 
   show_error_box(kSoundFolderBroken);
   settings.write_int(SettingKey::SoundMode, -1);
@@ -41,6 +73,10 @@ bool Sound::start(std::string_view choice, SettingsStore& settings) {
 
 bool Sound::open(int output_type) {
   enabled_ = true;
+  return load_library(output_type);
+}
+
+bool Sound::load_library(int output_type) {
   fsound_.Init(22050, 64, 0);
   fsound_.SetOutput(output_type);
   fsound_master_volume(level_);
@@ -54,6 +90,7 @@ bool Sound::open(int output_type) {
 }
 
 void Sound::shutdown() {
+  if (preparing_.joinable()) preparing_.join();
   for (FsoundSample& s : samples_) {
     fsound_.Sample_Free(s);
     s = nullptr;
@@ -69,9 +106,13 @@ void Sound::Snd_Silence() {
   if (enabled_) fsound_.StopSound(kFsoundAllChannels);
 }
 
-void Sound::pause(bool paused) { fsound_pause(paused); }
+void Sound::pause(bool paused) {
+  if (preparing_.joinable()) return;  // nothing plays before start-up ends
+  fsound_pause(paused);
+}
 
 void Sound::set_volume(int percent, bool muted) {
+  if (preparing_.joinable()) preparing_.join();  // the thread reads the level
   level_ = muted ? 0 : percent;
   fsound_master_volume(level_);
 }

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <thread>
 
 #include "game/sound_sink.h"
 #include "platform/settings.h"
@@ -35,6 +37,15 @@ class Sound : public SoundSink {
   explicit Sound(std::filesystem::path folder = "Sound", FsoundCalls calls = {});
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
+  ~Sound();  // waits for a start-up begun by prepare()
+
+  // Begins the library part of start-up for `output_type` on a thread of its own
+  // while the caller goes on (the device opens and the fourteen samples load).
+  // start() with a choice of the same output waits for it and then behaves, with
+  // its messages and settings, as if it had done the work itself; another choice
+  // closes what was prepared and starts anew. Nothing else may use the sound
+  // library until start() or shutdown().
+  void prepare(int output_type);
 
   // Sound start-up. `choice` is the launcher's text: "(no sound)", "Windows
   // MultiMedia" or "Microsoft DirectSound". Writes SoundMode, then starts the
@@ -59,7 +70,17 @@ class Sound : public SoundSink {
   void set_volume(int percent, bool muted);
 
  private:
+  // The library part of open(), without touching enabled_.
+  bool load_library(int output_type);
+  // Waits for a prepared start-up; true when one was prepared for `output_type`
+  // and its Bonus sample loaded. Says what the library held back on standard error.
+  bool finish_prepared(int output_type, bool& prepared_ok);
+
   int level_ = 100;
+  std::thread preparing_;
+  int prepared_type_ = 0;
+  bool prepared_ok_ = false;      // written by the thread, read after the join
+  std::string prepared_notices_;  // likewise
 
   std::filesystem::path folder_;
   FsoundCalls fsound_;

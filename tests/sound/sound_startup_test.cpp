@@ -3,7 +3,14 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <map>
 #include <optional>
 
@@ -20,6 +27,7 @@ struct CallLog {
   std::vector<std::string> calls;
   std::map<FsoundSample, std::string> names;
   std::function<std::string()> at_init;  // what to note when the library starts
+  std::atomic<int> loads{0};              // samples tried, counted on any thread
   std::string name(FsoundSample s) { return s ? names[s] : "0"; }
 };
 CallLog* watched = nullptr;
@@ -37,6 +45,7 @@ FsoundCalls watching_calls() {
   };
   c.Sample_Load = [](int index, const char* name, unsigned mode, int offset, int length) {
     const FsoundSample s = FSOUND_Sample_Load(index, name, mode, offset, length);
+    ++watched->loads;
     const std::string file = std::filesystem::path(name).filename().string();
     watched->calls.push_back("Load " + std::to_string(index) + " " + file + " " + std::to_string(mode) + " " +
                              std::to_string(offset) + " " + std::to_string(length) + (s ? "" : " failed"));
@@ -190,6 +199,105 @@ TEST_F(SoundStartup, WithoutTickTheGameRunsAndOnlyTheTicksAreSilent) {
     if (static_cast<Effect>(i) == Effect::Tick) continue;
     sound->Snd_Play(static_cast<Effect>(i));
     EXPECT_EQ(Mix_Playing(0), 1) << kEffectNames[i];
+  }
+}
+
+// Standard error goes to a file while this lives.
+class StderrFile {
+ public:
+  explicit StderrFile(std::filesystem::path file) : file_(std::move(file)) {
+    std::fflush(stderr);
+    saved_ = dup(2);
+    const int fd = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(fd, 2);
+    close(fd);
+  }
+  ~StderrFile() {
+    std::fflush(stderr);
+    dup2(saved_, 2);
+    close(saved_);
+  }
+  // What was written since the last call.
+  std::string take() {
+    std::fflush(stderr);
+    std::ifstream in(file_);
+    const std::string all{std::istreambuf_iterator<char>(in), {}};
+    return all.substr(std::exchange(read_, all.size()));
+  }
+
+ private:
+  std::filesystem::path file_;
+  int saved_ = -1;
+  std::size_t read_ = 0;
+};
+
+// A start-up begun early on its own thread (the launcher will play at once) tells
+// the player the same as one made at Play, in the same order among the messages
+// the program gives meanwhile: the silent fallback on standard error, then the
+// reinstall box when Bonus is missing; a changed choice starts anew.
+TEST_F(SoundStartup, APreparedStartUpSaysTheSameInTheSameOrderAsOneMadeAtPlay) {
+  struct Case {
+    const char* what;
+    const char* driver;
+    bool bonus;
+    int prepared_type;
+    std::string_view choice;
+    bool plays;
+  };
+  const Case cases[] = {
+      {"all well", "dummy", true, kFsoundOutputDirectSound, "Microsoft DirectSound", true},
+      {"no device", "no-such-device", true, kFsoundOutputMultiMedia, "Windows MultiMedia", true},
+      {"Bonus missing", "dummy", false, kFsoundOutputDirectSound, "Microsoft DirectSound", false},
+      {"no device, Bonus missing", "no-such-device", false, kFsoundOutputMultiMedia, "Windows MultiMedia", false},
+      {"another choice at Play", "no-such-device", true, kFsoundOutputDirectSound, "Windows MultiMedia", true},
+      {"no sound chosen at Play", "no-such-device", false, kFsoundOutputDirectSound, "(no sound)", true},
+  };
+  log.at_init = [] { return std::string(); };  // the store is read on the main thread only
+  for (const Case& c : cases) {
+    std::vector<std::string> told[2];
+    for (const bool early : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (early ? ", prepared" : ", at Play"));
+      SDL_setenv("SDL_AUDIODRIVER", c.driver, 1);
+      const auto from = copy_sound_folder(tmp() / (std::string(c.what) + (early ? " early" : "")));
+      if (!c.bonus) std::filesystem::remove(from / "Bonus.wav");
+      std::vector<std::string>& said = told[early];
+      {
+        StderrFile err(tmp() / "stderr.txt");
+        set_error_box([&](std::string_view text) {
+          said.push_back(err.take());
+          said.push_back("box: " + std::string(text) + " [SoundMode " + stored("SoundMode") + "]");
+        });
+        set_termination_hook({});
+        if (sound) sound->shutdown();
+        sound.reset();
+        store.emplace();
+        sound.emplace(from, watching_calls());
+        log.loads = 0;
+        if (early) {
+          // The forms say their part after the thread has done all of its work.
+          sound->prepare(c.prepared_type);
+          const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+          while (log.loads < kEffectCount && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+          ASSERT_EQ(log.loads, kEffectCount);
+        }
+        std::fputs("forms: what the forms made meanwhile say\n", stderr);
+        EXPECT_EQ(sound->start(c.choice, *store), c.plays);
+        said.push_back(err.take());
+        said.push_back("SoundMode " + stored("SoundMode") + ", SplashScreen " + stored("SplashScreen"));
+      }
+      take();
+      if (c.plays && c.choice != "(no sound)") {
+        sound->Snd_Play(Effect::Fire);
+        EXPECT_EQ(take(), std::vector<std::string>{"Play 0 Fire.wav"});
+      }
+      EXPECT_EQ(termination_requested(), !c.plays);
+    }
+    EXPECT_EQ(told[1], told[0]) << c.what;
+    const std::string all = testing::PrintToString(told[0]);
+    EXPECT_EQ(all.find("no sound device") != std::string::npos, std::string_view(c.driver) != "dummy" &&
+                                                                     c.choice != "(no sound)")
+        << c.what << ": " << all;
+    EXPECT_EQ(all.find("box: Sound folder") != std::string::npos, !c.plays) << c.what << ": " << all;
   }
 }
 
