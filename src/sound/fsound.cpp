@@ -224,6 +224,8 @@ void FSOUND_Close() {
 
 void fsound_hold_notices(std::string* held) { held_notices = held; }
 
+void fsound_end_thread() { SDL_TLSCleanup(); }
+
 std::string fsound_driver() { return lib.driver; }
 int fsound_rate() { return lib.open ? lib.rate : 0; }
 

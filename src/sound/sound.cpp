@@ -31,6 +31,7 @@ void Sound::prepare(int output_type) {
     fsound_hold_notices(&prepared_notices_);
     prepared_ok_ = load_library(output_type);
     fsound_hold_notices(nullptr);
+    fsound_end_thread();
   });
 }
 
