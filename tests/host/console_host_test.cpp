@@ -127,7 +127,9 @@ TEST_F(Host, AGameOverReportsTheScoreOnceAfterTheTuneAndKeepsTheBestPerSkill) {
     EXPECT_EQ(over->new_best, row.new_best);
     EXPECT_EQ(host.best_scores()[row.skill], row.best_after);
     for (int s = 1; s <= 4; ++s)
-      if (s != row.skill) EXPECT_EQ(host.best_scores()[s], 7) << "another level's best moved";
+      if (s != row.skill) {
+        EXPECT_EQ(host.best_scores()[s], 7) << "another level's best moved";
+      }
     EXPECT_FALSE(host.game_running());
   }
   host.action(ActPower, true);  // off: no game ended
