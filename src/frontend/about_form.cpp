@@ -90,7 +90,7 @@ TAboutForm::TAboutForm(const std::filesystem::path& data_folder, ProjectLink web
     if (l.width > 0)
       label->resize(l.width, l.height);
     else
-      label->adjustSize();
+      fitted_labels_.push_back(label);  // measured when first shown: the fonts load then
   }
   la_website_2_ = make_link(this, "la_website_2", QRect(212, 128, 168, 15), website_, [this] { la_website_2Click(); });
   la_email_2_ = make_link(this, "la_email_2", QRect(212, 152, 168, 15), email_, [this] { la_email_2Click(); });
@@ -121,6 +121,7 @@ void TAboutForm::keyPressEvent(QKeyEvent* event) {
 void TAboutForm::showEvent(QShowEvent* event) {
   if (!shown_before_) {
     shown_before_ = true;
+    for (QLabel* label : fitted_labels_) label->adjustSize();
     centre_on_screen(*this);
   }
   QWidget::showEvent(event);

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <vector>
 
 #include "frontend/project_links.h"
 
@@ -37,6 +38,7 @@ class TAboutForm : public QWidget {
   QLabel* la_website_2_ = nullptr;
   QLabel* la_email_2_ = nullptr;
   bool shown_before_ = false;
+  std::vector<QLabel*> fitted_labels_;  // sized to their text when first shown
 };
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 
 #include "frontend/window_place.h"
 #include "platform/key_codes.h"
+#include "platform/picture_file.h"
 #include "platform/qt_picture.h"
 
 namespace vx {
@@ -36,15 +37,28 @@ TManualForm::TManualForm(const ManualSetup& setup)
   setAutoFillBackground(true);
   setFixedSize(setup.width, setup.height);
 
-  for (int n = kFirstPage; n <= kLastPage; ++n) {
-    pages_[n] = setup.pages[n] ? setup.pages[n] : placeholder_picture();
-    page_images_[n] = painting_qimage(*pages_[n]);  // pages_ keeps the pixels
-  }
+  pages_.pages = setup.pages;
+  pages_.page_files = setup.page_files;
+  pages_.page_names = setup.page_names;
   for (int b = 0; b < kManualButtonCount; ++b) {
     button_pictures_[b] = to_qimage(setup.buttons[b] ? *setup.buttons[b] : *placeholder_picture());
     visible_[b] = true;
   }
   visible_[btn_left_down] = visible_[btn_left_up] = false;
+}
+
+PictureRef ManualSetup::page(int n) const {
+  if (pages[n]) return pages[n];
+  if (page_files[n].empty()) return placeholder_picture();
+  return load_picture_or_placeholder(page_files[n], page_names[n]);
+}
+
+const PictureRef& TManualForm::page(int n) {
+  if (page_images_[n].isNull()) {
+    pages_.pages[n] = pages_.page(n);
+    page_images_[n] = painting_qimage(*pages_.pages[n]);  // pages_ keeps the pixels
+  }
+  return pages_.pages[n];
 }
 
 QRect TManualForm::button_box(ManualButton b) const {
@@ -196,6 +210,7 @@ void TManualForm::showEvent(QShowEvent* event) {
 void TManualForm::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // The page at its natural size from the top-left corner, clipped to the window.
+  page(page_top_);
   p.drawImage(0, 0, page_images_[page_top_]);
   // sh_page_top: a one-pixel black frame round the client area.
   p.setPen(Qt::black);

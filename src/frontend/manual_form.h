@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <filesystem>
+#include <string>
 
 #include "platform/key_codes.h"
 #include "skin/picture.h"
@@ -20,12 +22,19 @@ inline constexpr int kManualButtonCount = 6;
 const char* manual_button_name(ManualButton b);
 
 // What the viewer is made from: the client size, pages 1..6 ([0] unused) and the
-// button pictures. A missing picture shows the red placeholder.
+// button pictures. A missing picture shows the red placeholder. A page may come
+// as its file instead, checked when the setup was made and decoded when the page
+// is first shown (a page is 1.3 MB of pixels that most runs never show).
 struct ManualSetup {
   int width = 475;
   int height = 675;
   std::array<PictureRef, 7> pages{};
+  std::array<std::filesystem::path, 7> page_files{};  // where pages[n] is null
+  std::array<std::string, 7> page_names{};            // as Config.ini names them, for messages
   std::array<PictureRef, kManualButtonCount> buttons{};
+
+  // Page n: its picture, else decoded from its file now, else the placeholder.
+  PictureRef page(int n) const;
 };
 
 class TManualForm : public QWidget {
@@ -49,7 +58,7 @@ class TManualForm : public QWidget {
 
   bool button_visible(ManualButton b) const { return visible_[b]; }
   // The picture im_page_top shows.
-  const PictureRef& page_shown() const { return pages_[page_top_]; }
+  const PictureRef& page_shown() { return page(page_top_); }
   // Where a button lies in the client area.
   QRect button_box(ManualButton b) const;
 
@@ -64,12 +73,14 @@ class TManualForm : public QWidget {
 
  private:
   void show_button(ManualButton b, bool visible);
+  // Page n, decoded from its file the first time it is wanted.
+  const PictureRef& page(int n);
   // The topmost shown button picture at `p`, or -1 for the drag surface.
   int button_at(QPoint p) const;
 
-  std::array<PictureRef, 7> pages_;
-  std::array<QImage, 7> page_images_;
-  int page_top_ = 1;  // the page im_page_top shows
+  ManualSetup pages_;                  // the pages as they arrived, decoded ones kept
+  std::array<QImage, 7> page_images_;  // painting views of the decoded pages
+  int page_top_ = 1;                   // the page im_page_top shows
   std::array<QImage, kManualButtonCount> button_pictures_;
   std::array<bool, kManualButtonCount> visible_{};
   int pressed_ = -1;  // the normal-look picture holding the mouse, -1 if none

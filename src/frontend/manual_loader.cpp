@@ -39,10 +39,17 @@ ManualSetup load_manual(const ManualConfig& config, const std::filesystem::path&
   ManualSetup setup;
   setup.height = usable_side(config.ManualHeight, defaults.ManualHeight, "ManualHeight");
   setup.width = usable_side(config.ManualWidth, defaults.ManualWidth, "ManualWidth");
+  // Each page is checked now, so that a page that cannot be decoded is said at
+  // start-up, and decoded when it is first shown.
   for (int n = 1; n <= 6; ++n) {
     const std::string file = manual_page_file(config, n);
-    setup.pages[n] = configured_file_exists(file, base) ? load_picture_or_placeholder(resolve_path(file, base), file)
-                                                        : placeholder_picture();
+    const auto path = resolve_path(file, base);
+    if (configured_file_exists(file, base) && picture_file_decodes_or_say(path, file)) {
+      setup.page_files[n] = path;
+      setup.page_names[n] = file;
+    } else {
+      setup.pages[n] = placeholder_picture();
+    }
   }
   for (int b = 0; b < kManualButtonCount; ++b)
     setup.buttons[b] = form_design_picture("TManualForm", manual_button_name(static_cast<ManualButton>(b)), base);

@@ -29,7 +29,8 @@ std::string manual_page_file(const ManualConfig& config, int page);
 
 // The pages from the folder and the button pictures (both relative to `base`, the
 // data folder; the working directory when empty). A client size outside 1..16384 is said on standard error and the
-// default used; a page that exists but cannot be decoded is said too.
+// default used; a page that exists but cannot be decoded is said too. The pages
+// that can be are decoded when first wanted (ManualSetup::page).
 ManualSetup load_manual(const ManualConfig& config, const std::filesystem::path& base = {});
 
 // The viewer as the program creates it, hidden: Config.ini read from `config_file`.

@@ -63,11 +63,11 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   setFont(font);
 
   auto* im_background = new PictureLabel(this, QRect(0, 0, 800, 450), false);
-  im_background->setPixmap(picture("im_background"));
+  set_picture(im_background, "im_background");
   la_game_title = make_label(this, {}, QRect(0, 12, 460, 15), Qt::AlignHCenter, true);
   la_version = make_label(this, {}, QRect(0, 28, 460, 15), Qt::AlignHCenter, true);
   auto* im_box_picture = new PictureLabel(this, QRect(0, 56, 460, 160), true);
-  im_box_picture->setPixmap(picture("im_box_picture"));
+  set_picture(im_box_picture, "im_box_picture");
   la_release_date = make_label(this, {}, QRect(0, 236, 460, 15), Qt::AlignHCenter, false);
   make_label(this, QStringLiteral("website:"), QRect(118, 259, 56, 15), Qt::AlignLeft, false);
   la_website_2 = make_link(this, kWebsiteLink, QPoint(174, 259), [this] { la_website_2Click(); });
@@ -90,19 +90,19 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   }
 
   btn_play = new PictureLabel(this, QRect(116, 370, 107, 30), false);
-  btn_play->setPixmap(picture("btn_play"));
+  set_picture(btn_play, "btn_play");
   btn_play->setCursor(Qt::PointingHandCursor);
   btn_play->clicked = [this] { btn_playClick(); };
   btn_play_disabled = new PictureLabel(this, QRect(116, 370, 107, 30), false);
-  btn_play_disabled->setPixmap(picture("btn_play_disabled"));
+  set_picture(btn_play_disabled, "btn_play_disabled");
   btn_play_disabled->setCursor(Qt::WhatsThisCursor);
   btn_play_disabled->setToolTip(QStringLiteral("please select sound driver first"));
   btn_paypal = new PictureLabel(this, QRect(237, 370, 107, 30), false);
   if (kDonationLink.address.empty()) {
-    btn_paypal->setPixmap(picture("btn_paypal_disabled"));
+    set_picture(btn_paypal, "btn_paypal_disabled");
     btn_paypal->setEnabled(false);
   } else {
-    btn_paypal->setPixmap(picture("btn_paypal"));
+    set_picture(btn_paypal, "btn_paypal");
     btn_paypal->setCursor(Qt::PointingHandCursor);
     btn_paypal->clicked = [this] { btn_paypalClick(); };
   }
@@ -130,11 +130,7 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
   FormCreate();
 }
 
-QPixmap TSplashForm::picture(const char* element) const {
-  const std::string configured = form_picture("TSplashForm", element);
-  const auto path = resolve_path(configured, form1_.data_folder());
-  return QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, configured)));
-}
+void TSplashForm::set_picture(QLabel* label, const char* element) { pictures_.emplace_back(label, element); }
 
 void TSplashForm::FormCreate() {
   la_game_title->setText(QStringLiteral("Vornix (Orvane) Simulator"));
@@ -152,11 +148,23 @@ void TSplashForm::FormCreate() {
   cb_sound->setCurrentIndex(sound >= 0 && sound < cb_sound->count() ? sound : -1);
   cb_sound->setToolTip(cb_sound->currentData(Qt::ToolTipRole).toString());
   chb_splashscreen->setChecked(settings.read_bool(SettingKey::SplashScreen));
-  Vid_im_skin_preview();
+  // A launcher that skips itself is never seen: its pictures are only checked, so
+  // that a broken one is said all the same.
+  const bool skip = cb_sound->currentIndex() >= 0 && cb_skin->currentIndex() >= 0 && !chb_splashscreen->isChecked();
+  for (const auto& [label, element] : pictures_) {
+    const std::string configured = form_picture("TSplashForm", element);
+    const auto path = resolve_path(configured, form1_.data_folder());
+    if (skip)
+      picture_file_decodes_or_say(path, configured);
+    else
+      label->setPixmap(QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, configured))));
+  }
+  pictures_.clear();
+  Vid_im_skin_preview(skip);
   la_high_scores->setText(QStringLiteral("HIGH SCORES\n") +
                           high_scores_text(form1_.host().best_scores(), QStringLiteral("    ")));
 
-  if (cb_sound->currentIndex() >= 0 && cb_skin->currentIndex() >= 0 && !chb_splashscreen->isChecked()) {
+  if (skip) {
     move(-width(), -height());
     form1_.FirstActivate = false;
     skipped_ = true;
@@ -175,10 +183,14 @@ void TSplashForm::apply_play_rule() {
   btn_play_disabled->setVisible(!allowed);
 }
 
-void TSplashForm::Vid_im_skin_preview() {
+void TSplashForm::Vid_im_skin_preview(bool check_only) {
   const SkinRecord* skin = form1_.skin_table().at(cb_skin->currentIndex() + 1);
   if (skin && configured_file_exists(skin->Path + skin->PreviewImg, form1_.data_folder())) {
     const auto path = resolve_path(skin->Path + skin->PreviewImg, form1_.data_folder());
+    if (check_only) {
+      picture_file_decodes_or_say(path, skin->Path + skin->PreviewImg);
+      return;
+    }
     im_skin_preview->setPixmap(
         QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, skin->Path + skin->PreviewImg))));
   } else {

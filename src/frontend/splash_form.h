@@ -7,6 +7,8 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -58,9 +60,13 @@ class TSplashForm : public QWidget {
  private:
   void FormCreate();
   void apply_play_rule();
-  void Vid_im_skin_preview();
-  // The picture of one of the launcher's elements from the installation.
-  QPixmap picture(const char* element) const;
+  // The chosen skin's preview; `check_only`: only whether it decodes (said if not).
+  void Vid_im_skin_preview(bool check_only = false);
+  // Gives `label` the picture of one of the launcher's elements from the
+  // installation, decoded when FormCreate knows that the launcher is shown.
+  void set_picture(QLabel* label, const char* element);
+  // The pictures waiting for it, in the order they were asked for.
+  std::vector<std::pair<QLabel*, const char*>> pictures_;
 
   TForm1& form1_;
   bool skipped_ = false;

@@ -59,12 +59,31 @@ NewPicture decode_picture_file(const std::filesystem::path& path, std::string& e
   return picture;
 }
 
+namespace {
+
+void say_placeholder(std::string_view shown_name, const std::string& error) {
+  std::fprintf(stderr, "%.*s: %s; a red square stands in\n", static_cast<int>(shown_name.size()), shown_name.data(),
+               error.c_str());
+}
+
+}  // namespace
+
 PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name) {
   std::string error;
   if (auto picture = decode_picture_file(path, error)) return picture;
-  std::fprintf(stderr, "%.*s: %s; a red square stands in\n", static_cast<int>(shown_name.size()), shown_name.data(),
-               error.c_str());
+  say_placeholder(shown_name, error);
   return placeholder_picture();
+}
+
+bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  return decode_picture_file(path, error, limit) != nullptr;
+}
+
+bool picture_file_decodes_or_say(const std::filesystem::path& path, std::string_view shown_name) {
+  std::string error;
+  if (picture_file_decodes(path, error)) return true;
+  say_placeholder(shown_name, error);
+  return false;
 }
 
 }  // namespace vx

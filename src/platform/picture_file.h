@@ -46,5 +46,10 @@ NewPicture decode_picture_file(const std::filesystem::path& path, std::string& e
 // Reads and decodes a file, or gives the placeholder and writes one line on
 // standard error: "<shown_name>: <fault>; a red square stands in".
 PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name);
+// Whether decode_picture_file would give a picture; otherwise `error` says why.
+bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
+// Whether load_picture_or_placeholder would give the file's picture; if not,
+// writes the line it would write.
+bool picture_file_decodes_or_say(const std::filesystem::path& path, std::string_view shown_name);
 
 }  // namespace vx

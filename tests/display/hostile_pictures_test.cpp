@@ -172,8 +172,8 @@ TEST(HostilePictures, AsAManualPageThatPageGetsTheRedSquareAndIsNamed) {
     testing::internal::CaptureStderr();
     const ManualSetup setup = load_manual(manual, installation());
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(setup.pages[3], placeholder_picture()) << hostile.what;
-    EXPECT_NE(setup.pages[2], placeholder_picture()) << hostile.what;
+    EXPECT_EQ(setup.page(3), placeholder_picture()) << hostile.what;
+    EXPECT_NE(setup.page(2), placeholder_picture()) << hostile.what;
     EXPECT_NE(said.find(page + ": "), std::string::npos) << hostile.what << ": " << said;
   }
 }
