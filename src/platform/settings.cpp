@@ -96,12 +96,14 @@ struct SettingsStore::Impl {
                         ? QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brimlock", "Vornix50")
                         : QSettings(QString::fromStdString(settings_file().string()), QSettings::IniFormat);
   bool sync_failure_said = false;
+  bool last_save_failed = false;
 
   // Writes what was set, and says once when it did not reach the disk.
   void save() {
     const FileIdentity before = identity_of(store.fileName());
     store.sync();
-    if (saved(store, before, identity_of(store.fileName())) || sync_failure_said) return;
+    last_save_failed = !saved(store, before, identity_of(store.fileName()));
+    if (!last_save_failed || sync_failure_said) return;
     sync_failure_said = true;
     std::fprintf(stderr, "%s: the settings could not be saved; play goes on\n",
                  store.fileName().toLocal8Bit().constData());
@@ -135,8 +137,18 @@ void SettingsStore::write_int(SettingKey key, int value) {
 
 void SettingsStore::write_ints(std::span<const std::pair<SettingKey, int>> values) {
   if (!impl_) return;
-  for (const auto& [key, value] : values) impl_->store.setValue(qname(key), QString::number(value));
-  impl_->save();
+  // Values stored already in these very words need no save (start-up writes the
+  // keys and Play's choices back every time); after a save that failed, every
+  // write tries again.
+  bool changed = impl_->last_save_failed;
+  for (const auto& [key, value] : values) {
+    const QString text = QString::number(value);
+    const QVariant stored = impl_->store.value(qname(key));
+    if (stored.typeId() == QMetaType::QString && stored.toString() == text) continue;
+    impl_->store.setValue(qname(key), text);
+    changed = true;
+  }
+  if (changed) impl_->save();
 }
 
 void SettingsStore::close() { impl_.reset(); }

@@ -1,5 +1,10 @@
 // The settings store on a real QSettings file in a temporary configuration folder.
+#include "platform/settings.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,13 +13,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
-
-#include "platform/settings.h"
 
 namespace vx {
 namespace {
@@ -40,7 +40,8 @@ TEST_F(Settings, AnEmptyStoreReadsTheDefaults) {
   EXPECT_TRUE(s.read_bool(SettingKey::FullscreenMode));
   EXPECT_TRUE(s.read_bool(SettingKey::CtrlrOverlay));
   const int keys[] = {2, 3, 4, 39, 40, 42};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(s.read_int(static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + i)), keys[i]);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(s.read_int(static_cast<SettingKey>(static_cast<int>(SettingKey::Key1) + i)), keys[i]);
   EXPECT_FALSE(s.read_bool(SettingKey::Skin, false) == s.read_bool(SettingKey::Skin, true));  // absent
 }
 
@@ -90,6 +91,36 @@ TEST_F(Settings, AClosedStoreGivesDefaultsAndWritesNothing) {
   EXPECT_EQ(raw("Skin"), "2");
 }
 
+// Start-up writes the keys and Play's choices back on every run: a value already
+// stored in the same words is not saved again; other words for it are.
+TEST_F(Settings, AValueStoredInTheSameWordsIsNotSavedAgain) {
+  struct Case {
+    const char* stored;
+    bool saved;
+  };
+  for (const Case c : {Case{"39", false}, {"039", true}, {" 39", true}, {"abc", true}, {"", true}}) {
+    SCOPED_TRACE(std::string("stored \"") + c.stored + "\"");
+    {
+      QSettings raw_store(file(), QSettings::NativeFormat);
+      raw_store.clear();
+      raw_store.setValue("Key4", c.stored);
+      raw_store.setValue("Key5", "40");
+    }
+    SettingsStore s;
+    const std::pair<SettingKey, int> back[] = {{SettingKey::Key4, s.read_int(SettingKey::Key4, 39)},
+                                               {SettingKey::Key5, 40}};
+    // Saving renames a new file over the old one: a new inode.
+    struct stat was {};
+    ASSERT_EQ(::stat(file().toLocal8Bit().constData(), &was), 0);
+    s.write_ints(back);
+    struct stat now {};
+    ASSERT_EQ(::stat(file().toLocal8Bit().constData(), &now), 0);
+    EXPECT_EQ(now.st_ino != was.st_ino, c.saved);
+    EXPECT_EQ(raw("Key4"), "39");
+    EXPECT_EQ(raw("Key5"), "40");
+  }
+}
+
 TEST_F(Settings, AStoreThatCannotBeWrittenSaysSoOnceAndPlayGoesOn) {
   // The configuration folder would lie under a plain file: nothing can be created.
   QFile blocker(dir.path() + "/blocker");
@@ -109,7 +140,6 @@ TEST_F(Settings, AStoreThatCannotBeWrittenSaysSoOnceAndPlayGoesOn) {
   EXPECT_NE(err.find("Vornix50.conf"), std::string::npos) << err;
   EXPECT_FALSE(QFile::exists(dir.path() + "/blocker/Brimlock/Vornix50.conf"));
 }
-
 
 TEST_F(Settings, ADirectoryWhereTheFileShouldBeReadsDefaultsAndSaysSoOnce) {
   ASSERT_TRUE(QDir().mkpath(file()));
