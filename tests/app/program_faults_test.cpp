@@ -3,8 +3,8 @@
 // files, unreadable, not text, describing no skin or passing the skin's limits,
 // the sound folder without its Bonus sample, and SDL2_mixer that cannot be
 // loaded. Each is said with the file it concerns and ends the program with status
-// 1, before a script runs and without a screenshot. Any other sound file missing, or hostile pictures in the skin, and
-// it plays on. Every run is bounded.
+// 1, before a script runs and without a screenshot. Any other sound file missing,
+// or hostile pictures in the skin, and it plays on. Every run is bounded.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -188,6 +188,23 @@ TEST_F(ProgramFaults, ASoundLibraryThatCannotBeLoadedIsNamedAndFailsLikeTheSound
     EXPECT_NE(stored.find("SoundMode=-1"), std::string::npos) << stored;
     EXPECT_NE(stored.find("SplashScreen=1"), std::string::npos) << stored;
   }
+}
+
+// SDL2 itself no library, with "(no sound)": the game plays, and the pads, which
+// open SDL2 at their first poll, stay idle and say so once.
+TEST_F(ProgramFaults, WithoutSdlThePadsStayIdleAndSaySoOnceAndTheGamePlays) {
+  TempDir not_a_library;
+  write_text(not_a_library / "libSDL2-2.0.so.0", std::string(100, '-') + "\n");
+  store_for_child("Skin=1\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n");
+  more_environment.insert("LD_LIBRARY_PATH", QString::fromStdString(not_a_library.path().string()));
+  const Outcome r = run_with("press power\nwait 800\ndump\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string line = "vornix-simulator: gamepads cannot be used: " + not_a_library.path().string() +
+                           "/libSDL2-2.0.so.0: invalid ELF header\n";
+  const std::size_t at = r.err.find(line);
+  ASSERT_NE(at, std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("gamepads", at + line.size()), std::string::npos) << "said once: " << r.err;
+  EXPECT_NE(r.out.find("\"GameMode\":1,"), std::string::npos) << r.out;
 }
 
 TEST_F(ProgramFaults, WithoutAnotherSoundFileTheGamePlaysOn) {
