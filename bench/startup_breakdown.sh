@@ -36,13 +36,12 @@ what() {
   case $1 in
     main) echo "the process started, its shared libraries loaded (the time before main)" ;;
     qt) echo "QApplication, the window icon" ;;
-    pads) echo "the console window's widget, SDL's game controllers" ;;
-    settings) echo "the settings store (QSettings)" ;;
+    settings) echo "the console window's widget, the settings store (QSettings)" ;;
     config) echo "Config.ini and the skin list" ;;
     console) echo "the console's state, the menu's checks, the keys written back" ;;
     forms) echo "the about box, the key form, the manual viewer with its six pages (hidden)" ;;
     launcher) echo "the launcher with its pictures and the skin's preview (skipped: Play at once)" ;;
-    sound) echo "the sound device and the fourteen samples" ;;
+    sound) echo "SDL2 and SDL2_mixer opened, the sound device and the fourteen samples" ;;
     skin) echo "Skin.ini, the skin's pictures decoded, the back buffer painted" ;;
     first-paint) echo "the window shown and painted" ;;
   esac

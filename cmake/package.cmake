@@ -56,9 +56,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_games_dir.cmake)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beyond the linked libraries: the forms' font (metric-compatible with Arial),
-# and Qt's Wayland platform (without it Qt falls back to XWayland).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# Beyond the linked libraries: SDL2 and SDL2_mixer, which the program opens
+# when it first needs them (so dpkg-shlibdeps cannot see them; the versions are
+# those that bring every function it takes: SDL_ResetHint, Mix_PlayChannel as a
+# function), the forms' font (metric-compatible with Arial), and Qt's Wayland
+# platform (without it Qt falls back to XWayland).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.24.0), libsdl2-mixer-2.0-0 (>= 2.6.0), fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -54,7 +54,6 @@ TForm1::TForm1(Options options) : options_(std::move(options)), sound_(options_.
         for (const PadEvent& e : events) show_report(host_.action(e.action, e.down));
         if (events.empty()) show_report(host_.report());
       });
-  startup_phase("pads");
   Settings = std::make_unique<SettingsStore>();
   startup_phase("settings");
   menu_ = new ConsoleMenu(*this, *Settings);

@@ -16,6 +16,11 @@ PadInput::PadInput(QObject* parent, std::function<std::int64_t()> wall, Act act)
 }
 
 void PadInput::poll() {
+  // The first poll opens SDL2 and starts its game controllers, here on the main
+  // thread in the event loop, so not while the window is made. SDL never starts
+  // from two threads at once: the only other thread that starts SDL, the early
+  // sound start-up (Sound::prepare), runs from the console's creation to the
+  // launcher's Play, which joins it before the event loop runs this timer.
   const auto events = pads_->poll(wall_());
   if (!events.empty()) act_(events);
   timer_.start(pads_->count() > 0 && pads_->active() ? kPadPollMs : kPadIdlePollMs);

@@ -1,6 +1,7 @@
 // The pads as the console window reads them: polled often while a pad is
 // connected and the window is active, otherwise only often enough to notice a
 // pad being plugged in; what they do goes to `act` as the console's actions.
+// SDL's game controllers start at the first poll, a quarter of a second after.
 #pragma once
 
 #include <QObject>

@@ -1,9 +1,9 @@
 #include "platform/gamepad.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 #include <string_view>
+
+#include "platform/sdl_library.h"
 
 namespace vx {
 namespace {
@@ -48,28 +48,39 @@ std::string pad_controls_text() {
   return text;
 }
 
-Gamepads::Gamepads(PadRepeat repeat, StickZone zone) : repeat_(repeat), zone_(zone) {
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
-  ready_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-  if (!ready_) std::fprintf(stderr, "vornix-simulator: gamepads cannot be used: %s\n", SDL_GetError());
+Gamepads::Gamepads(PadRepeat repeat, StickZone zone) : repeat_(repeat), zone_(zone) {}
+
+bool Gamepads::start() {
+  if (started_) return ready_;
+  started_ = true;
+  std::string why;
+  sdl_ = sdl_library(&why);
+  if (sdl_) {
+    sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
+    ready_ = sdl_->SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    if (!ready_) why = sdl_->SDL_GetError();
+  }
+  if (!ready_) std::fprintf(stderr, "vornix-simulator: gamepads cannot be used: %s\n", why.c_str());
+  return ready_;
 }
 
 Gamepads::~Gamepads() {
-  for (auto& [id, pad] : pads_) SDL_GameControllerClose(pad.controller);
-  if (ready_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  if (!ready_) return;
+  for (auto& [id, pad] : pads_) sdl_->SDL_GameControllerClose(pad.controller);
+  sdl_->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void Gamepads::open(int device_index) {
-  if (!SDL_IsGameController(device_index)) return;
-  const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device_index);
+  if (!sdl_->SDL_IsGameController(device_index)) return;
+  const SDL_JoystickID id = sdl_->SDL_JoystickGetDeviceInstanceID(device_index);
   if (id < 0 || pads_.count(id)) return;
-  if (SDL_GameController* c = SDL_GameControllerOpen(device_index)) pads_[id].controller = c;
+  if (SDL_GameController* c = sdl_->SDL_GameControllerOpen(device_index)) pads_[id].controller = c;
 }
 
 void Gamepads::close(int instance_id) {
   const auto it = pads_.find(instance_id);
   if (it == pads_.end()) return;
-  SDL_GameControllerClose(it->second.controller);
+  sdl_->SDL_GameControllerClose(it->second.controller);
   pads_.erase(it);
 }
 
@@ -113,9 +124,9 @@ void Gamepads::settle(std::int64_t now_ms, std::vector<PadEvent>& out) {
 
 std::vector<PadEvent> Gamepads::poll(std::int64_t now_ms) {
   std::vector<PadEvent> out;
-  if (!ready_) return out;
+  if (!start()) return out;
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  while (sdl_->SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_CONTROLLERDEVICEADDED:
         open(e.cdevice.which);

@@ -17,6 +17,8 @@ struct _SDL_GameController;
 
 namespace vx {
 
+struct SdlFunctions;
+
 // The console's six actions as a pad sends them.
 
 struct PadEvent {
@@ -44,20 +46,25 @@ std::string pad_controls_text();
 
 class Gamepads {
  public:
-  // Starts SDL's game controller subsystem; the pads already connected arrive
-  // with the first poll. Without the subsystem (no SDL joystick support) the
-  // object stays idle and says so once on standard error.
+  // Touches no SDL: SDL2 is opened and its game controller subsystem started by
+  // start(), at the first poll.
   explicit Gamepads(PadRepeat repeat = {}, StickZone zone = {});
   ~Gamepads();
   Gamepads(const Gamepads&) = delete;
   Gamepads& operator=(const Gamepads&) = delete;
 
+  // Opens SDL2 and starts its game controller subsystem, once; the pads already
+  // connected arrive with the first poll. Without either (SDL2 missing, or no
+  // joystick support) the object stays idle and says so once on standard error.
+  // Only one thread may start or quit SDL subsystems at a time.
+  bool start();
   bool ready() const { return ready_; }
   int count() const { return static_cast<int>(pads_.size()); }
 
-  // Reads everything SDL has queued (pads added and removed, buttons, sticks) and
-  // returns, in order, the actions that went down or up, then the repeats of a
-  // held direction that are due at `now_ms`. While inactive nothing is returned.
+  // Starts (above) when not yet started, then reads everything SDL has queued
+  // (pads added and removed, buttons, sticks) and returns, in order, the actions
+  // that went down or up, then the repeats of a held direction that are due at
+  // `now_ms`. While inactive nothing is returned.
   std::vector<PadEvent> poll(std::int64_t now_ms);
   // Inactive: every action held is released at once (the returned events).
   // Active again: a control still held from before counts once it is let go and
@@ -85,6 +92,8 @@ class Gamepads {
 
   PadRepeat repeat_;
   StickZone zone_;
+  const SdlFunctions* sdl_ = nullptr;
+  bool started_ = false;
   bool ready_ = false;
   bool active_ = true;
   std::map<int, Pad> pads_;  // by SDL instance id

@@ -1,12 +1,10 @@
 #include "sound/fsound.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,12 +12,19 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/sdl_library.h"
+
 namespace vx {
+namespace {
+// SDL2 and SDL2_mixer, once the first output has opened them (samples and an open
+// output exist only after that).
+const SdlMixerFunctions* sdl = nullptr;
+}  // namespace
 
 struct FsoundSampleData {
   Mix_Chunk* chunk = nullptr;
   bool loops = false;
-  ~FsoundSampleData() { Mix_FreeChunk(chunk); }  // also halts the channels playing it
+  ~FsoundSampleData() { sdl->Mix_FreeChunk(chunk); }  // also halts the channels playing it
 };
 
 namespace {
@@ -39,7 +44,8 @@ struct Library {
   int rate = 0;
   int channels = 0;
   std::string driver;
-  bool silent_said = false;  // once per run of the library
+  bool silent_said = false;   // once per run of the library
+  bool missing_said = false;  // likewise
   std::vector<std::unique_ptr<FsoundSampleData>> samples;  // every sample still loaded
 };
 // The program may end without FSOUND_Close while the mixer thread still runs:
@@ -76,25 +82,41 @@ void SDLCALL count_mixed(void*, Uint8* stream, int len) {
 // SDL_AUDIODRIVER says, else SDL's own order of drivers).
 bool try_open(const char* driver) {
   if (driver)
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    sdl->SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
   else
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    sdl->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   bool opened = false;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-    opened = Mix_OpenAudioDevice(lib.rate, AUDIO_S16SYS, kMixChannels, kChunkFrames, nullptr, 0) == 0;
-    if (!opened) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    opened = sdl->Mix_OpenAudioDevice(lib.rate, AUDIO_S16SYS, kMixChannels, kChunkFrames, nullptr, 0) == 0;
+    if (!opened) sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
-  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  sdl->SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   return opened;
 }
 
+// SDL2 and SDL2_mixer are opened with the first output. Without them no output
+// opens, not even the silent one: said once, naming the library.
+bool load_library() {
+  std::string why;
+  sdl = sdl_mixer_library(&why);
+  if (!sdl) {
+    if (!lib.missing_said) notice("sound: the sound library cannot be loaded (" + why + ")\n");
+    lib.missing_said = true;
+    return false;
+  }
+  sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
+  sdl->SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");  // a cut-off file does not load
+  return true;
+}
+
 bool open_output(int outputtype) {
-  const char* wished = SDL_getenv("SDL_AUDIODRIVER");
+  if (!load_library()) return false;
+  const char* wished = std::getenv("SDL_AUDIODRIVER");
   const bool overridden = wished && *wished;
   bool opened = !overridden && outputtype == kFsoundOutputMultiMedia && try_open("alsa");
   if (!opened) opened = try_open(nullptr);
   if (!opened) {
-    const std::string why = SDL_GetError();
+    const std::string why = sdl->SDL_GetError();
     opened = try_open("dummy");
     if (!lib.silent_said) {
       lib.silent_said = true;
@@ -105,8 +127,8 @@ bool open_output(int outputtype) {
 
   int rate = 0, channels = 0;
   Uint16 format = 0;
-  Mix_QuerySpec(&rate, &format, &channels);
-  Mix_AllocateChannels(lib.channels);
+  sdl->Mix_QuerySpec(&rate, &format, &channels);
+  sdl->Mix_AllocateChannels(lib.channels);
   {
     std::lock_guard lock(mixed_mutex);
     mixed_frames = 0;
@@ -114,9 +136,9 @@ bool open_output(int outputtype) {
   }
   lib.open = true;
   lib.rate = rate;
-  const char* name = SDL_GetCurrentAudioDriver();
+  const char* name = sdl->SDL_GetCurrentAudioDriver();
   lib.driver = name ? name : "";
-  Mix_SetPostMix(&count_mixed, nullptr);
+  sdl->Mix_SetPostMix(&count_mixed, nullptr);
   return true;
 }
 
@@ -139,18 +161,19 @@ Mix_Chunk* load_wav(const char* name) {
   SDL_AudioSpec wav;
   Uint8* pcm = nullptr;
   Uint32 pcm_bytes = 0;
-  if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &wav, &pcm, &pcm_bytes))
+  if (!sdl->SDL_LoadWAV_RW(sdl->SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &wav, &pcm,
+                           &pcm_bytes))
     return nullptr;
-  SDL_FreeWAV(pcm);
+  sdl->SDL_FreeWAV(pcm);
   int rate = 0, channels = 0;
   Uint16 format = 0;
-  Mix_QuerySpec(&rate, &format, &channels);
+  sdl->Mix_QuerySpec(&rate, &format, &channels);
   const std::uint64_t frame_bytes = std::max(1u, SDL_AUDIO_BITSIZE(wav.format) / 8u * wav.channels);
   const std::uint64_t frames = pcm_bytes / frame_bytes;
   const std::uint64_t mixed_bytes = frames * static_cast<std::uint64_t>(rate) / std::max(1, wav.freq) *
                                     (SDL_AUDIO_BITSIZE(format) / 8u) * static_cast<std::uint64_t>(channels);
   if (mixed_bytes > kMaxSampleBytes) return nullptr;
-  return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  return sdl->Mix_LoadWAV_RW(sdl->SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
 }
 
 auto find_sample(FsoundSample sample) {
@@ -161,8 +184,6 @@ auto find_sample(FsoundSample sample) {
 
 bool FSOUND_Init(int mixrate, int maxchannels, unsigned) {
   if (lib.initialised || mixrate < 4000 || mixrate > 192000 || maxchannels < 1 || maxchannels > 4096) return false;
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C still ends the program
-  SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");  // a cut-off file does not load
   lib.initialised = true;
   lib.rate = mixrate;
   lib.channels = maxchannels;
@@ -189,14 +210,14 @@ FsoundSample FSOUND_Sample_Load(int, const char* name, unsigned mode, int offset
 int FSOUND_PlaySound(int channel, FsoundSample sample) {
   if (!sample || !lib.open || find_sample(sample) == lib.samples.end()) return -1;
   if (channel != kFsoundFreeSlot && (channel < 0 || channel >= lib.channels)) return -1;
-  return Mix_PlayChannel(channel, sample->chunk, sample->loops ? -1 : 0);
+  return sdl->Mix_PlayChannel(channel, sample->chunk, sample->loops ? -1 : 0);
 }
 
 bool FSOUND_StopSound(int channel) {
   if (!lib.open) return false;
   if (channel == kFsoundAllChannels) channel = -1;
   else if (channel < 0 || channel >= lib.channels) return false;
-  Mix_HaltChannel(channel);
+  sdl->Mix_HaltChannel(channel);
   return true;
 }
 
@@ -208,11 +229,11 @@ void FSOUND_Sample_Free(FsoundSample sample) {
 
 void FSOUND_Close() {
   if (lib.open) {
-    Mix_HaltChannel(-1);
+    sdl->Mix_HaltChannel(-1);
     lib.samples.clear();
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl->Mix_SetPostMix(nullptr, nullptr);
+    sdl->Mix_CloseAudio();
+    sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
   lib = Library{};
   {
@@ -224,7 +245,9 @@ void FSOUND_Close() {
 
 void fsound_hold_notices(std::string* held) { held_notices = held; }
 
-void fsound_end_thread() { SDL_TLSCleanup(); }
+void fsound_end_thread() {
+  if (sdl) sdl->SDL_TLSCleanup();
+}
 
 std::string fsound_driver() { return lib.driver; }
 int fsound_rate() { return lib.open ? lib.rate : 0; }

@@ -2,7 +2,9 @@
 // and SDL2_mixer. A zero sample handle is "nothing" for play and free; channel 0
 // replaces whatever sounds on it; FSOUND_Close is safe at any time. Samples load
 // whenever their file decodes: without a sound device the mixer runs on SDL's
-// silent "dummy" driver and says so once on standard error.
+// silent "dummy" driver and says so once on standard error. SDL2 and SDL2_mixer
+// are opened with the first output; when either cannot be, no output opens and no
+// sample loads, and that is said once on standard error, naming the library.
 #pragma once
 
 #include <chrono>
@@ -32,7 +34,8 @@ inline constexpr int kFsoundAllChannels = -3;  // FSOUND_StopSound: every channe
 bool FSOUND_Init(int mixrate, int maxchannels, unsigned flags);
 // Opens the output: type 1 tries ALSA first, anything else SDL's default driver;
 // SDL_AUDIODRIVER overrides both. When none opens, the silent "dummy" driver is
-// used. Returns false before FSOUND_Init or once the output is open.
+// used. Returns false before FSOUND_Init, once the output is open, or without the
+// libraries.
 bool FSOUND_SetOutput(int outputtype);
 // Loads and decodes a whole file (offset and length must be 0). Mode
 // kFsoundLoopNormal makes it loop. Returns nullptr when the file cannot be read or

@@ -1,10 +1,10 @@
 // The whole program, headless, on the copied installation for the faults that
 // decide whether it runs at all: Config.ini and each skin's Skin.ini missing, not
 // files, unreadable, not text, describing no skin or passing the skin's limits,
-// and the sound folder without its Bonus sample. Each is said with the file it
-// concerns and ends the program with status 1, before a script runs and without a
-// screenshot. Any other sound file missing, or hostile pictures in the skin, and
-// it plays on. Every run is bounded.
+// the sound folder without its Bonus sample, and SDL2_mixer that cannot be
+// loaded. Each is said with the file it concerns and ends the program with status
+// 1, before a script runs and without a screenshot. Any other sound file missing,
+// or hostile pictures in the skin, and it plays on. Every run is bounded.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -150,6 +150,61 @@ TEST_F(ProgramFaults, WithoutBonusTheSoundFolderCountsAsNotInstalled) {
   const std::string stored = stored_by_child();
   EXPECT_NE(stored.find("SoundMode=-1"), std::string::npos) << stored;
   EXPECT_NE(stored.find("SplashScreen=1"), std::string::npos) << stored;
+}
+
+// SDL2_mixer found under its name but no library, or without the mixer's
+// functions (found first through LD_LIBRARY_PATH): sound fails as a sound folder
+// without Bonus does, after one line naming the library.
+TEST_F(ProgramFaults, ASoundLibraryThatCannotBeLoadedIsNamedAndFailsLikeTheSoundFolder) {
+  TempDir not_a_library;
+  write_text(not_a_library / "libSDL2_mixer-2.0.so.0", std::string(20, '-') + " not a library but text " +
+                                                           std::string(60, '-') + "\n");
+  struct Case {
+    const char* what;
+    std::string folder;
+    const char* fault;
+  };
+  const Case cases[] = {
+      {"not a library", not_a_library.path().string(), "invalid ELF header"},
+      {"without the mixer's functions", NOT_SDL_MIXER_DIR, "undefined symbol: Mix_"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    skip_launcher();
+    more_environment.insert("LD_LIBRARY_PATH", QString::fromStdString(c.folder));
+    const Outcome r = run_with(kPlay);
+    EXPECT_EQ(r.status, 1);
+    const std::string library_line = "sound: the sound library cannot be loaded (" + c.folder +
+                                     "/libSDL2_mixer-2.0.so.0: ";
+    const std::size_t at = r.err.find(library_line);
+    ASSERT_NE(at, std::string::npos) << r.err;
+    const std::string line = r.err.substr(at, r.err.find('\n', at) - at);
+    EXPECT_NE(line.find(c.fault), std::string::npos) << line;
+    EXPECT_EQ(r.err.find("sound:", at + 1), std::string::npos) << "said once: " << r.err;
+    EXPECT_NE(r.err.find("Sound folder unproperly installed. Please reinstall the game.\n", at), std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out, "") << "the console never played";
+    const std::string stored = stored_by_child();
+    EXPECT_NE(stored.find("SoundMode=-1"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("SplashScreen=1"), std::string::npos) << stored;
+  }
+}
+
+// SDL2 itself no library, with "(no sound)": the game plays, and the pads, which
+// open SDL2 at their first poll, stay idle and say so once.
+TEST_F(ProgramFaults, WithoutSdlThePadsStayIdleAndSaySoOnceAndTheGamePlays) {
+  TempDir not_a_library;
+  write_text(not_a_library / "libSDL2-2.0.so.0", std::string(100, '-') + "\n");
+  store_for_child("Skin=1\nSoundMode=2\nSplashScreen=0\nFullscreenMode=0\n");
+  more_environment.insert("LD_LIBRARY_PATH", QString::fromStdString(not_a_library.path().string()));
+  const Outcome r = run_with("press power\nwait 800\ndump\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string line = "vornix-simulator: gamepads cannot be used: " + not_a_library.path().string() +
+                           "/libSDL2-2.0.so.0: invalid ELF header\n";
+  const std::size_t at = r.err.find(line);
+  ASSERT_NE(at, std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("gamepads", at + line.size()), std::string::npos) << "said once: " << r.err;
+  EXPECT_NE(r.out.find("\"GameMode\":1,"), std::string::npos) << r.out;
 }
 
 TEST_F(ProgramFaults, WithoutAnotherSoundFileTheGamePlaysOn) {

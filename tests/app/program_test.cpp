@@ -1,16 +1,22 @@
 // The real program, run as a process: its command line, the missing
-// configuration path before the event loop, a screenshot offscreen, and one smoke
-// test in a real X server (where xvfb-run and xdotool exist) that powers the
-// console on and looks at what the screen shows.
+// configuration path before the event loop, a screenshot offscreen, SDL opened
+// only once sound starts and the game heard through it, and one smoke test in a
+// real X server (where xvfb-run and xdotool exist) that powers the console on and
+// looks at what the screen shows.
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "platform/picture_file.h"
 #include "support/desktop_fixture.h"
+#include "support/installation.h"
 #include "support/picture_writers.h"
 #include "support/program_run.h"
 
@@ -55,6 +61,44 @@ TEST_F(Program, AScreenshotOfTheWindowedConsoleAndWhatItShows) {
   EXPECT_EQ(picture->pixel(120, 20) & 0xFFFFFF, test_colour(im_background));
   EXPECT_NE(r.out.find("shown im_background\n"), std::string::npos);
   EXPECT_EQ(r.out.find("shown im_background_screen_on\n"), std::string::npos);  // the console is off
+}
+
+// 16-bit samples from `from` (bytes) to the end of a file.
+std::vector<std::int16_t> samples_of(const std::filesystem::path& file, std::size_t from = 0) {
+  std::ifstream in(file, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  std::vector<std::int16_t> samples(bytes.size() > from ? (bytes.size() - from) / 2 : 0);
+  std::copy_n(bytes.data() + from, samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+  return samples;
+}
+
+// The program does not load SDL2 or SDL2_mixer (and all the mixer brings with it)
+// at its start: it opens them when sound starts, and the game is heard through
+// them as before: the start button's sound, sample for sample, in the mix SDL's
+// disk driver writes.
+TEST_F(Program, SdlIsNoPartOfTheStartAndTheGameIsHeardThroughIt) {
+  QProcess readelf;
+  readelf.start("readelf", {"--dynamic", VORNIX_SIMULATOR});
+  ASSERT_TRUE(readelf.waitForFinished(30000));
+  const std::string dynamic = readelf.readAllStandardOutput().toStdString();
+  ASSERT_NE(dynamic.find("(NEEDED)             Shared library: [libQt6Core.so.6]"), std::string::npos) << dynamic;
+  EXPECT_EQ(dynamic.find("libSDL2"), std::string::npos) << dynamic;
+
+  const std::filesystem::path mix = config / "mix.raw";
+  more_environment.insert("SDL_AUDIODRIVER", "disk");
+  more_environment.insert("SDL_DISKAUDIOFILE", QString::fromStdString(mix.string()));
+  store_for_child("Skin=1\nSoundMode=0\nSplashScreen=0\nFullscreenMode=0\n");
+  write_text(config / "start.vxs", "press power\nwait 50\nset GameMode 2\nset Skill 1\npress start\nwait 600\n");
+  const Outcome r = simulator({"--data-dir", QString::fromStdString(installation().string()), "--no-dialogs",
+                               "--script", QString::fromStdString((config / "start.vxs").string())});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err.find("sound:"), std::string::npos) << "no fallback, nothing missing: " << r.err;
+  const std::vector<std::int16_t> heard = samples_of(mix);
+  const std::vector<std::int16_t> start_button = samples_of(installation() / "Sound" / "StartBtn.wav", 44);
+  ASSERT_GE(start_button.size(), 256u);
+  ASSERT_NE(*std::max_element(start_button.begin(), start_button.begin() + 256), 0) << "silence would match anywhere";
+  EXPECT_NE(std::search(heard.begin(), heard.end(), start_button.begin(), start_button.begin() + 256), heard.end())
+      << "the start button's sound is not in the " << heard.size() << " samples mixed";
 }
 
 bool on_path(const char* program) { return !QStandardPaths::findExecutable(program).isEmpty(); }

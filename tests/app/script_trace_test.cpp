@@ -131,8 +131,8 @@ TEST_F(Scripted, TheStartupTraceNamesEachPhaseInOrderThenWhoHoldsTheMemory) {
   const Outcome r = play("", {"--trace-startup", QString::fromStdString(trace.string())});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto lines = lines_of(trace);
-  const std::vector<std::string> phases{"main",    "qt",      "pads",     "settings", "config",     "console",
-                                        "forms",   "launcher", "sound",   "skin",     "first-paint"};
+  const std::vector<std::string> phases{"main",     "qt",    "settings", "config", "console",
+                                        "forms",    "launcher", "sound", "skin",   "first-paint"};
   ASSERT_GE(lines.size(), phases.size());
   long long at = 0, cpu = 0;
   for (std::size_t i = 0; i < phases.size(); ++i) {

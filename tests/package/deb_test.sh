@@ -29,7 +29,8 @@ lintian --fail-on error --tag-display-limit 0 "$deb" >"$tmp/lintian.txt" 2>&1 ||
 grep -v 'running with root privileges' "$tmp/lintian.txt" | sed 's/^/lintian: /' > "$tmp/tags.txt" || true
 if [ -s "$tmp/tags.txt" ]; then cat "$tmp/tags.txt"; else echo "lintian: no errors, no warnings"; fi
 
-# The libraries come from dpkg-shlibdeps, the font from our own list.
+# The linked libraries come from dpkg-shlibdeps; SDL2 and SDL2_mixer (opened
+# when first needed) and the font from our own list.
 version=$(dpkg-deb -f "$deb" Version)
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')

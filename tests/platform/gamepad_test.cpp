@@ -23,7 +23,7 @@ struct Gamepad : testing::Test {
   Gamepads pads{PadRepeat{500, 33}, StickZone{13000, 8000}};
   std::int64_t t = 0;
   Events poll(std::int64_t ms = 1) { return pads.poll(t += ms); }
-  void SetUp() override { ASSERT_TRUE(pads.ready()); }
+  void SetUp() override { ASSERT_TRUE(pads.start()); }
 };
 
 TEST_F(Gamepad, EveryButtonDrivesItsActionAndTheOthersNothing) {

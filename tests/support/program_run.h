@@ -32,6 +32,8 @@ class Program : public testing::Test {
   // When set, the child's files cannot grow beyond this many bytes: a write past
   // it fails as on a full disk.
   std::optional<rlim_t> disk_room;
+  // Set in the child's environment beyond the above (and over them).
+  QProcessEnvironment more_environment;
 
   QProcessEnvironment environment(bool display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -42,6 +44,7 @@ class Program : public testing::Test {
     } else {
       for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
     }
+    for (const QString& name : more_environment.keys()) env.insert(name, more_environment.value(name));
     return env;
   }
   Outcome run(const QString& program, const QStringList& args, bool display = true) {
