@@ -130,6 +130,7 @@ void TForm1::FormCreate() {
     SkinTable = read_skin_list(config);
   }
   startup_phase("config");
+  prepare_sound();  // the sound thread works while the rest of start-up goes on
 
   Console& k = host_.console();
   for (ElementId id = 0; id < kElementCount; ++id) k.board.show(id, visible_at_creation(id));
@@ -160,7 +161,6 @@ void TForm1::FormCreate() {
   k.CtrlrOverlay = menu_->entry(MenuEntry::pm_12_controller)->isChecked();
   k.Vid_Display_Ctrl_Overlay();
   show_report(host_.report());  // creation runs no tick: the clock starts with the first event
-  prepare_sound();
   startup_phase("console");
 }
 
