@@ -28,7 +28,8 @@ class OutputFile {
   bool ok() const { return stream_ != nullptr; }
   // The open temporary file, for the writer.
   std::FILE* stream() const { return stream_; }
-  // Flushes the bytes (to the disk unless made with Flush::to_system) and renames the temporary file to the target.
+  // Flushes the bytes (to the disk unless made with Flush::to_system) and renames
+  // the temporary file to the target.
   // False with `error` (naming the target) when anything failed: the temporary
   // file could not be made, a write to the stream, the flush or the rename.
   bool commit(std::string& error);

@@ -73,9 +73,12 @@ bool picture_of_file(const std::filesystem::path& path, std::string& error, cons
   if (!cache.empty()) {
     key = picture_cache_key(bytes);
     switch (find_cached_picture(cache, key, limit, error, keep ? &picture : nullptr)) {
-      case Cached::picture: return true;
-      case Cached::refused: return false;
-      case Cached::nothing: break;
+      case Cached::picture:
+        return true;
+      case Cached::refused:
+        return false;
+      case Cached::nothing:
+        break;
     }
   }
   picture = decode_picture(bytes, error, limit);

@@ -254,8 +254,8 @@ void write_mixed_skin(const std::filesystem::path& data) {
     test::write_file(folder / "cut.png", test::Bytes(png.begin(), png.begin() + static_cast<long>(png.size()) - 30));
   }
   std::string ini = "[Common]\nGameWidth=240\nGameHeight=320\n";
-  const char* names[] = {"a.png", "text.png", "b.jpg", "missing.png", "cut.png", "c.bmp", "a.png",   "huge.png",
-                         "d.png", "big.png", "claims.png", "text.png", "b.jpg"};
+  const char* names[] = {"a.png",    "text.png", "b.jpg",   "missing.png", "cut.png",  "c.bmp", "a.png",
+                         "huge.png", "d.png",    "big.png", "claims.png",  "text.png", "b.jpg"};
   for (int n = 0; n < 13; ++n)
     ini += "[Image" + std::to_string(n * 7 + 1) + "]\nFilename=" + names[n] + "\nLeft=" + std::to_string(n * 10) +
            "\nTop=" + std::to_string(n * 20) + "\nWidth=10\nHeight=10\n";
@@ -268,8 +268,7 @@ void write_mixed_skin(const std::filesystem::path& data) {
 TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes) {
   write_mixed_skin(data.path());
   const Seen alone = load_on(0);
-  ASSERT_EQ(alone.said.substr(0, alone.said.find('\n')),
-            "Graphics\\Skin1\\text.png: not a PNG, JPEG or BMP picture");
+  ASSERT_EQ(alone.said.substr(0, alone.said.find('\n')), "Graphics\\Skin1\\text.png: not a PNG, JPEG or BMP picture");
   EXPECT_NE(alone.said.find("Graphics\\Skin1\\claims.png: the picture declares 2900 x 2900 pixels, more than the"),
             std::string::npos);
   EXPECT_TRUE(alone.passed_limit);

@@ -9,8 +9,8 @@
 #include <iterator>
 
 #include "platform/picture_file.h"
-#include "support/picture_cache_on.h"
 #include "support/hostile_pictures.h"
+#include "support/picture_cache_on.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 
@@ -268,7 +268,8 @@ TEST(PictureCache, AValidEntryStandsForTheFileADamagedOneIsReplaced) {
       {"width and height swapped", [](Bytes& b) { std::swap_ranges(b.begin() + 16, b.begin() + 20, b.begin() + 20); }},
       {"another file's length", [](Bytes& b) { b[24] ^= 1; }},
       {"another file's hash", [](Bytes& b) { b[32] ^= 1; }},
-      {"sides past the limit", [&](Bytes& b) {  // otherwise whole: the right size and checksum
+      {"sides past the limit",
+       [&](Bytes& b) {  // otherwise whole: the right size and checksum
          store_cached_picture(cache.folder(), key, test::solid_picture(kMaxPictureSide + 1, 1, 0xFF000000));
          b = read_bytes(entry);
        }},
@@ -329,8 +330,10 @@ TEST(PictureCache, WhetherAFileDecodesIsWhatDecodingGives) {
   test::TempDir dir;
   const Picture picture = gradient(30, 20, false);
   const std::pair<const char*, Bytes> files[] = {
-      {"a.png", test::encode_png(picture)},   {"b.jpg", test::encode_jpeg(picture)},
-      {"c.bmp", test::encode_bmp(picture)},   {"text.png", Bytes{'n', 'o', 't'}},
+      {"a.png", test::encode_png(picture)},
+      {"b.jpg", test::encode_jpeg(picture)},
+      {"c.bmp", test::encode_bmp(picture)},
+      {"text.png", Bytes{'n', 'o', 't'}},
       {"huge.png", test::png_declaring(60000, 60000)},
   };
   for (const auto& [name, bytes] : files) test::write_file(dir / name, bytes);

@@ -21,8 +21,8 @@ class PictureCacheOn {
   int files() const {
     std::error_code ec;
     int n = 0;
-    for (auto it = std::filesystem::directory_iterator(folder(), ec); !ec && it != std::filesystem::directory_iterator();
-         it.increment(ec))
+    for (auto it = std::filesystem::directory_iterator(folder(), ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
       ++n;
     return n;
   }
