@@ -1,7 +1,8 @@
 # Shared by bench/run.sh and bench/timer_fidelity.sh (sourced): builds the
 # benchmarks and the program in Release into their own folder, and gives every
 # run of the program a temporary settings folder with the launcher skipped (skin
-# 1, sound through SDL's silent driver, windowed), offscreen.
+# 1, sound through SDL's silent driver, windowed), offscreen, and a temporary
+# cache folder (the first run, which warms the caches, fills its picture cache).
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VORNIX_BENCH_BUILD:-$root/build-bench}
 work=$(mktemp -d)
@@ -28,7 +29,7 @@ build_release() {
 mkdir -p "$work/config/Brimlock" "$work/runtime"
 chmod 700 "$work/runtime"
 printf '[General]\nSkin=1\nSoundMode=0\nSplashScreen=0\nFullscreenMode=0\n' >"$work/config/Brimlock/Vornix50.conf"
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} SDL_AUDIODRIVER=dummy
 
 # The program's command, as an array so that "${simulator[@]}" ... & gives its own pid.

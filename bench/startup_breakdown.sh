@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Where start-up goes: builds in Release (build-bench/, JOBS=N for the build's
 # parallel jobs), runs the program to its first painted console RUNS times (9 by
-# default, after one run that warms the caches) with --trace-startup, beside a
-# bare Qt window, and prints per phase the median moment it ends (ms from the
-# launch), the wall and CPU time it takes and the resident memory at its end;
+# default, after one run that warms the caches, the picture cache too) with
+# --trace-startup, beside a bare Qt window, and prints per phase the median
+# moment it ends (ms from the launch), the wall and CPU time it takes and the
+# resident memory at its end;
 # then who holds the memory at the first paint: the mappings of the running
 # program by owner (/proc/PID/smaps) and, inside the heap, what the program
 # itself counts (the skin's pictures by size, the painter's copies, the back
@@ -39,10 +40,10 @@ what() {
     settings) echo "the console window's widget, the settings store (QSettings)" ;;
     config) echo "Config.ini and the skin list" ;;
     console) echo "the console's state, the menu's checks, the keys written back" ;;
-    forms) echo "the about box, the key form, the manual viewer with its six pages (hidden)" ;;
+    forms) echo "the about box, the key form, the manual viewer with its six pages (hidden; pictures from the cache)" ;;
     launcher) echo "the launcher with its pictures and the skin's preview (skipped: Play at once)" ;;
     sound) echo "SDL2 and SDL2_mixer opened, the sound device and the fourteen samples" ;;
-    skin) echo "Skin.ini, the skin's pictures decoded, the back buffer painted" ;;
+    skin) echo "Skin.ini, the skin's pictures (from the picture cache), the back buffer painted" ;;
     first-paint) echo "the window shown and painted" ;;
   esac
 }

@@ -29,7 +29,8 @@ printf '[General]\nSkin=1\nSoundMode=0\nSplashScreen=0\nFullscreenMode=0\n' >"$w
 : >"$work/empty.vxs"
 for i in $(seq 0 9); do
   t0=${EPOCHREALTIME/./}
-  XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+  XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=offscreen \
+    SDL_AUDIODRIVER=dummy \
     "$build/vornix-simulator" --no-dialogs --script "$work/empty.vxs" --trace-input "$work/first.txt" >/dev/null 2>&1
   t1=$(awk '$1 == "first-paint" { print $2; exit }' "$work/first.txt")
   ((i == 0)) || awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.1f\n", (b - a) / 1000 }' >>"$work/desktop.txt"

@@ -19,6 +19,7 @@
 #include "frontend/secondary_forms.h"
 #include "frontend/splash_form.h"
 #include "platform/data_folder.h"
+#include "platform/picture_cache.h"
 #include "platform/qt_message_box.h"
 #include "platform/settings.h"
 #include "platform/startup_trace.h"
@@ -97,9 +98,12 @@ int main(int argc, char** argv) {
   if (ec)
     std::fprintf(stderr, "vornix-simulator: %s: the data folder cannot be opened (%s)\n", data.c_str(),
                  ec.message().c_str());
-  // A portable installation keeps its settings beside its data.
+  // A portable installation keeps its settings beside its data and leaves nothing
+  // behind on the computer; any other keeps decoded pictures for the next start.
   if (cl->portable || std::filesystem::exists(program_folder / "portable.ini", ec))
     vx::use_settings_file(data / "Vornix50.ini");
+  else
+    vx::use_picture_cache(vx::default_picture_cache_folder());
 
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QString());

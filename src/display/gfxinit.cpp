@@ -1,7 +1,11 @@
 #include "display/gfxinit.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <map>
 #include <string>
+#include <system_error>
+#include <utility>
 
 #include "display/game_menu_layout.h"
 #include "platform/data_folder.h"
@@ -26,13 +30,26 @@ struct Run {
     if (report) report->problems.push_back(what);
   }
 
-  bool exists(const std::string& name) const { return configured_file_exists(base + name, request.data_folder); }
+  // Each name's file as found on the file system, and whether it is a regular
+  // file: looked up once, though the loader asks for most names twice.
+  std::map<std::string, std::pair<std::filesystem::path, bool>> found;
+  const std::pair<std::filesystem::path, bool>& find(const std::string& name) {
+    auto it = found.find(name);
+    if (it == found.end()) {
+      std::filesystem::path file = resolve_path(base + name, request.data_folder);
+      std::error_code ec;
+      const bool regular = std::filesystem::is_regular_file(file, ec);
+      it = found.emplace(name, std::pair{std::move(file), regular}).first;
+    }
+    return it->second;
+  }
+  bool exists(const std::string& name) { return find(name).second; }
 
   // The picture of `name`, or null with one line on standard error when it does
   // not decode or passes the skin's limit.
   PictureRef decode(const std::string& name, std::string_view what) {
     std::string error;
-    PictureRef picture = pictures.load(resolve_path(base + name, request.data_folder), error);
+    PictureRef picture = pictures.load(find(name).first, error);
     if (!picture) {
       std::fprintf(stderr, "%s%s: %s\n", base.c_str(), name.c_str(), error.c_str());
       note(std::string(what) + ": " + name + ": " + error);
@@ -114,7 +131,7 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window, SkinLoadReport* report) {
   static const SkinRecord kNoSkin;
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
-  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report};
+  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report, {}};
 
   std::string fault = "not found";
   std::optional<SkinDescription> description;
@@ -135,7 +152,7 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   // Every picture the loader will ask for, in its order, decoded ahead on every core.
   std::vector<std::filesystem::path> files;
   const auto ahead = [&](const std::string& name) {
-    if (names_a_file(name) && run.exists(name)) files.push_back(resolve_path(run.base + name, request.data_folder));
+    if (names_a_file(name) && run.exists(name)) files.push_back(run.find(name).first);
   };
   if (request.FullscreenMode) {
     ahead(run.skin.BackdropFile);

@@ -8,7 +8,7 @@
 
 namespace vx {
 
-OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
+OutputFile::OutputFile(std::filesystem::path target, Flush flush) : target_(std::move(target)), flush_(flush) {
   const std::filesystem::path folder = target_.has_parent_path() ? target_.parent_path() : ".";
   std::string pattern = (folder / ("." + target_.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
@@ -39,7 +39,8 @@ OutputFile::~OutputFile() {
 bool OutputFile::commit(std::string& error) {
   int failure = failure_;
   if (stream_) {
-    if (std::ferror(stream_) || std::fflush(stream_) != 0 || ::fsync(::fileno(stream_)) != 0)
+    if (std::ferror(stream_) || std::fflush(stream_) != 0 ||
+        (flush_ == Flush::to_disk && ::fsync(::fileno(stream_)) != 0))
       failure = errno ? errno : EIO;
     if (std::fclose(stream_) != 0 && !failure) failure = errno;
     stream_ = nullptr;

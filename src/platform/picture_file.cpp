@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/picture_cache.h"
+
 namespace vx {
 
 bool picture_size_allowed(std::int64_t width, std::int64_t height, std::string& error, const PictureLimit& limit) {
@@ -36,27 +38,68 @@ NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& erro
   return nullptr;
 }
 
-NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+namespace {
+
+// The bytes of a regular file no larger than a picture may be.
+bool read_picture_bytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes, std::string& error) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) {
     error = "cannot be read (" + ec.message() + ")";
-    return nullptr;
+    return false;
   }
   if (size > kMaxPictureFileBytes) {
     error = "the file is larger than a picture may be";
-    return nullptr;
+    return false;
   }
   std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  bytes.resize(static_cast<std::size_t>(size));
   if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
     error = "cannot be read";
-    return nullptr;
+    return false;
   }
-  auto picture = decode_picture(bytes, error, limit);
-  if (!picture) return nullptr;
+  return true;
+}
+
+// The file's picture from the cache when it holds it, else decoded (and cached
+// when it decodes). With `keep` false the cache's pixels are not read and a
+// decoded picture is dropped; the result says only whether there is a picture.
+bool picture_of_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit,
+                     NewPicture& picture, bool keep) {
+  std::vector<std::uint8_t> bytes;
+  if (!read_picture_bytes(path, bytes, error)) return false;
+  const std::filesystem::path cache = picture_cache_folder();
+  PictureCacheKey key;
+  if (!cache.empty()) {
+    key = picture_cache_key(bytes);
+    switch (find_cached_picture(cache, key, limit, error, keep ? &picture : nullptr)) {
+      case Cached::picture:
+        return true;
+      case Cached::refused:
+        return false;
+      case Cached::nothing:
+        break;
+    }
+  }
+  picture = decode_picture(bytes, error, limit);
+  if (!picture) return false;
+  if (!cache.empty()) store_cached_picture(cache, key, *picture);
+  if (!keep) picture.reset();
+  return true;
+}
+
+}  // namespace
+
+NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  NewPicture picture;
+  if (!picture_of_file(path, error, limit, picture, true)) return nullptr;
   picture->label = path.filename().string();
   return picture;
+}
+
+bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  NewPicture dropped;
+  return picture_of_file(path, error, limit, dropped, false);
 }
 
 namespace {
@@ -73,10 +116,6 @@ PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::s
   if (auto picture = decode_picture_file(path, error)) return picture;
   say_placeholder(shown_name, error);
   return placeholder_picture();
-}
-
-bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
-  return decode_picture_file(path, error, limit) != nullptr;
 }
 
 bool picture_file_decodes_or_say(const std::filesystem::path& path, std::string_view shown_name) {

@@ -41,13 +41,17 @@ NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error, c
 
 // By content: the decoder whose signature the bytes start with.
 NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
-// Reads and decodes a regular file; null with `error` set when it cannot.
+// Reads and decodes a regular file; null with `error` set when it cannot. With the
+// picture cache on (platform/picture_cache.h), a file seen before is read back
+// from there; the limit and the words of a refusal are the same.
 NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
+// Whether decode_picture_file would give a picture; otherwise `error` says what it
+// would. A file the cache knows is not decoded (nor its pixels read); else it is
+// decoded (and cached) and the picture dropped.
+bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
 // Reads and decodes a file, or gives the placeholder and writes one line on
 // standard error: "<shown_name>: <fault>; a red square stands in".
 PictureRef load_picture_or_placeholder(const std::filesystem::path& path, std::string_view shown_name);
-// Whether decode_picture_file would give a picture; otherwise `error` says why.
-bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
 // Whether load_picture_or_placeholder would give the file's picture; if not,
 // writes the line it would write.
 bool picture_file_decodes_or_say(const std::filesystem::path& path, std::string_view shown_name);

@@ -47,6 +47,7 @@ struct SkinPictures::Prefetch {
   };
   std::vector<Slot> slots;
   std::map<std::filesystem::path, std::size_t> by_key;
+  std::map<std::filesystem::path, std::filesystem::path> keys;  // each file's key, as load() will ask again
   std::atomic<std::size_t> next{0};
   std::atomic<bool> stop{false};
   std::mutex mutex;
@@ -65,6 +66,11 @@ struct SkinPictures::Prefetch {
     }
     finished.notify_all();
     return true;
+  }
+
+  const std::filesystem::path* known_key(const std::filesystem::path& file) const {
+    const auto it = keys.find(file);
+    return it == keys.end() ? nullptr : &it->second;
   }
 
   Slot* wait_for(const std::filesystem::path& key) {
@@ -100,6 +106,7 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
   auto p = std::make_unique<Prefetch>();
   for (const std::filesystem::path& file : files) {
     std::filesystem::path key = key_of(file);
+    p->keys.emplace(file, key);
     if (loaded_.count(key) || p->by_key.count(key)) continue;
     p->by_key.emplace(std::move(key), p->slots.size());
     p->slots.push_back({file, nullptr, {}, false});
@@ -114,7 +121,8 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
 }
 
 PictureRef SkinPictures::load(const std::filesystem::path& file, std::string& error) {
-  const std::filesystem::path key = key_of(file);
+  const std::filesystem::path* known = prefetch_ ? prefetch_->known_key(file) : nullptr;
+  const std::filesystem::path key = known ? *known : key_of(file);
   if (auto it = loaded_.find(key); it != loaded_.end()) {
     error = it->second.error;
     return it->second.picture;

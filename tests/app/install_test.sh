@@ -3,8 +3,9 @@
 # files land where the desktop looks for them, the desktop entry and the
 # AppStream metainfo validate, and the installed program runs from anywhere:
 # --version (the metainfo's newest release), the demonstration headless (the
-# launcher skipped by the stored choices), and a portable copy keeping its
-# settings beside its data.
+# launcher skipped by the stored choices) keeping decoded pictures in the user's
+# cache folder, and a portable copy keeping its settings beside its data and
+# leaving no cache behind.
 # usage: install_test.sh CMAKE BUILD_DIR
 set -eu
 cmake=$1
@@ -40,13 +41,15 @@ release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$share/metainfo/$id.
 # The demonstration, headless, and the choices it stores.
 demonstrate "$tmp/prefix/bin/vornix-simulator" "$tmp/config"
 grep -q '^Key1=2' "$tmp/config/Brimlock/Vornix50.conf" || fail "the settings store was not written"
+[ -n "$(ls "$tmp/config/cache/vornix-simulator/pictures" 2>/dev/null)" ] || fail "no decoded picture was cached"
 
 # Portable: portable.ini beside the program keeps the settings beside the data.
 touch "$tmp/prefix/bin/portable.ini"
 printf "$demo_choices" > "$share/vornix-simulator/Vornix50.ini"
 mkdir "$tmp/fresh"
-XDG_CONFIG_HOME=$tmp/fresh QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$tmp/prefix/bin/vornix-simulator" \
-  --no-dialogs --seed 1 --script power.vxs > /dev/null || fail "the portable copy did not run"
+XDG_CONFIG_HOME=$tmp/fresh XDG_CACHE_HOME=$tmp/fresh/cache QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+  "$tmp/prefix/bin/vornix-simulator" --no-dialogs --seed 1 --script power.vxs > /dev/null || fail "the portable copy did not run"
 grep -q '^Key1=2' "$share/vornix-simulator/Vornix50.ini" || fail "the portable store was not written"
 [ ! -e "$tmp/fresh/Brimlock" ] || fail "the portable copy wrote to the user's configuration folder"
+[ ! -e "$tmp/fresh/cache" ] || fail "the portable copy wrote to the user's cache folder"
 echo "installed, validated, and ran from $tmp/prefix"

@@ -25,7 +25,7 @@ mkdir -p "$SHOTS"
 WORK=$(mktemp -d)
 # The desktop behind the console: a green no skin uses, so see-through pixels show.
 ROOT_COLOUR='#1E8C5A'
-export XDG_CONFIG_HOME=$WORK/config SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME=$WORK/config XDG_CACHE_HOME=$WORK/cache SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY QT_SCALE_FACTOR
 PLATFORM=none
 BUSY_PIDS=()

@@ -4,17 +4,28 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "display/console_frame.h"
 #include "display/game_menu_layout.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
 #include "support/hostile_pictures.h"
+#include "support/picture_cache_on.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 #include "support/test_install.h"
 
 namespace vx {
 namespace {
+
+// What a load shows and says: standard error, the report, the frame.
+struct Seen {
+  std::string said;
+  std::vector<std::string> problems;
+  bool passed_limit;
+  QImage frame;
+};
 
 class SkinLoader : public testing::Test {
  protected:
@@ -52,6 +63,25 @@ class SkinLoader : public testing::Test {
     EXPECT_EQ(s.top, top) << element_name(id);
     EXPECT_EQ(s.width, width) << element_name(id);
     EXPECT_EQ(s.height, height) << element_name(id);
+  }
+  // Loads the skin windowed on `threads` decoding threads beside this one.
+  Seen load_on(int threads) {
+    board = SpriteBoard();
+    for (ElementId id = 0; id < kElementCount; ++id) board.show(id, true);
+    SkinLoadReport report;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(load(false, 1920, 1080, threads, &report));
+    Seen seen{testing::internal::GetCapturedStderr(), report.problems, report.passed_limit, {}};
+    ConsoleFrame frame(false);
+    frame.repaint_all(board, window);
+    seen.frame = frame.image();
+    return seen;
+  }
+  static void expect_same(const Seen& got, const Seen& want) {
+    EXPECT_EQ(got.said, want.said);
+    EXPECT_EQ(got.problems, want.problems);
+    EXPECT_EQ(got.passed_limit, want.passed_limit);
+    EXPECT_TRUE(got.frame == want.frame);
   }
 };
 
@@ -201,12 +231,11 @@ TEST_F(SkinLoader, APictureThatDoesNotDecodeIsARedSquareAndOneLine) {
   EXPECT_EQ(said, "Graphics\\Skin1\\Broken.png: not a PNG, JPEG or BMP picture\n");
 }
 
-// Pictures decoded on several threads show and say what one after the other
-// gives: the same frame, the same lines in the same order, also where the skin's
-// pixels run out midway (after a 3000 x 3000 picture, a damaged one declaring
-// 2900 x 2900 is refused for the limit, not for its damage).
-TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes) {
-  test::write_test_skin(data.path(), 1);
+// A skin of good, broken and missing pictures where the skin's pixels run out
+// midway (after a 3000 x 3000 picture, a damaged one declaring 2900 x 2900 is
+// refused for the limit, not for its damage).
+void write_mixed_skin(const std::filesystem::path& data) {
+  test::write_test_skin(data, 1);
   const std::filesystem::path folder = data / "Graphics/Skin1";
   const std::pair<const char*, test::Bytes> files[] = {
       {"a.png", test::encode_png(test::solid_picture(30, 20, 0xFF2040C0))},
@@ -225,45 +254,54 @@ TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes)
     test::write_file(folder / "cut.png", test::Bytes(png.begin(), png.begin() + static_cast<long>(png.size()) - 30));
   }
   std::string ini = "[Common]\nGameWidth=240\nGameHeight=320\n";
-  const char* names[] = {"a.png", "text.png", "b.jpg", "missing.png", "cut.png", "c.bmp", "a.png",   "huge.png",
-                         "d.png", "big.png", "claims.png", "text.png", "b.jpg"};
+  const char* names[] = {"a.png",    "text.png", "b.jpg",   "missing.png", "cut.png",  "c.bmp", "a.png",
+                         "huge.png", "d.png",    "big.png", "claims.png",  "text.png", "b.jpg"};
   for (int n = 0; n < 13; ++n)
     ini += "[Image" + std::to_string(n * 7 + 1) + "]\nFilename=" + names[n] + "\nLeft=" + std::to_string(n * 10) +
            "\nTop=" + std::to_string(n * 20) + "\nWidth=10\nHeight=10\n";
   test::write_text(folder / "Skin.ini", ini);
+}
 
-  struct Seen {
-    std::string said;
-    std::vector<std::string> problems;
-    bool passed_limit;
-    QImage frame;
-  };
-  auto load_on = [&](int threads) {
-    board = SpriteBoard();
-    for (ElementId id = 0; id < kElementCount; ++id) board.show(id, true);
-    SkinLoadReport report;
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(load(false, 1920, 1080, threads, &report));
-    Seen seen{testing::internal::GetCapturedStderr(), report.problems, report.passed_limit, {}};
-    ConsoleFrame frame(false);
-    frame.repaint_all(board, window);
-    seen.frame = frame.image();
-    return seen;
-  };
+// Pictures decoded on several threads show and say what one after the other
+// gives: the same frame, the same lines in the same order, also where the skin's
+// pixels run out midway.
+TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes) {
+  write_mixed_skin(data.path());
   const Seen alone = load_on(0);
-  ASSERT_EQ(alone.said.substr(0, alone.said.find('\n')),
-            "Graphics\\Skin1\\text.png: not a PNG, JPEG or BMP picture");
+  ASSERT_EQ(alone.said.substr(0, alone.said.find('\n')), "Graphics\\Skin1\\text.png: not a PNG, JPEG or BMP picture");
   EXPECT_NE(alone.said.find("Graphics\\Skin1\\claims.png: the picture declares 2900 x 2900 pixels, more than the"),
             std::string::npos);
   EXPECT_TRUE(alone.passed_limit);
   for (int threads : {1, 3}) {
     SCOPED_TRACE(threads);
-    const Seen together = load_on(threads);
-    EXPECT_EQ(together.said, alone.said);
-    EXPECT_EQ(together.problems, alone.problems);
-    EXPECT_EQ(together.passed_limit, alone.passed_limit);
-    EXPECT_TRUE(together.frame == alone.frame);
+    expect_same(load_on(threads), alone);
     EXPECT_EQ(board[ElementId{9 * 7}].picture->width, 3000);  // big.png
+  }
+}
+
+// With the picture cache, cold (each picture that decodes is stored) and warm
+// (each is read back), a skin shows and says what decoding gives, on one thread
+// and on several; a second 3000 x 3000 picture decodes ahead on its own but is
+// refused for the skin's pixels left, also when it comes from the cache.
+TEST_F(SkinLoader, ACachedSkinShowsAndSaysWhatDecodingDoes) {
+  write_mixed_skin(data.path());
+  const test::Bytes big2 = test::encode_png(test::solid_picture(3000, 3000, 0xFF604020));
+  test::write_file(data / "Graphics/Skin1/big2.png", big2);
+  {
+    std::ofstream ini(data / "Graphics/Skin1/Skin.ini", std::ios::app);
+    ini << "[Image92]\nFilename=big2.png\nLeft=5\nTop=5\nWidth=10\nHeight=10\n";
+  }
+  const Seen decoded = load_on(0);
+  EXPECT_NE(decoded.said.find("Graphics\\Skin1\\big2.png: the picture declares 3000 x 3000 pixels, more than the"),
+            std::string::npos);
+  test::PictureCacheOn cache;
+  for (auto [threads, warm] : {std::pair{3, false}, {0, true}, {0, false}, {3, true}}) {
+    SCOPED_TRACE(std::to_string(threads) + (warm ? " threads, warm" : " threads, cold"));
+    if (!warm) std::filesystem::remove_all(cache.folder());
+    expect_same(load_on(threads), decoded);
+    if (threads == 3) {
+      EXPECT_TRUE(std::filesystem::exists(picture_cache_entry(cache.folder(), picture_cache_key(big2))));
+    }
   }
 }
 

@@ -1,11 +1,16 @@
-// Picture decoding: the three formats by content, and untrusted files (truncated,
-// garbage, absurd declared sizes) turned into the placeholder with one line.
+// Picture decoding: the three formats by content, untrusted files (truncated,
+// garbage, absurd declared sizes) turned into the placeholder with one line, and
+// the cache of decoded pictures with its untrusted entries.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
 
 #include "platform/picture_file.h"
 #include "support/hostile_pictures.h"
+#include "support/picture_cache_on.h"
 #include "support/picture_writers.h"
 #include "support/temp_dir.h"
 
@@ -165,6 +170,210 @@ TEST(PictureDecoding, ThePlaceholderIsARedSquareWithABlackOutline) {
   EXPECT_EQ(p.pixel(4, 9), 0xFF000000u);
   EXPECT_EQ(p.pixel(1, 1), 0xFFFF0000u);
   EXPECT_EQ(p.pixel(8, 8), 0xFFFF0000u);
+}
+
+// A picture whose every pixel differs, with or without alpha.
+Picture gradient(int width, int height, bool alpha) {
+  Picture p = test::solid_picture(width, height, 0, alpha);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      p.argb[static_cast<std::size_t>(y * width + x)] =
+          (alpha ? static_cast<std::uint32_t>(0x40 + 7 * x) << 24 : 0xFF000000u) |
+          static_cast<std::uint32_t>(10 * x) << 16 | static_cast<std::uint32_t>(14 * y) << 8 |
+          static_cast<std::uint32_t>(x * y & 0xFF);
+  return p;
+}
+
+void expect_identical(const Picture& want, const Picture& got) {
+  EXPECT_EQ(got.width, want.width);
+  EXPECT_EQ(got.height, want.height);
+  EXPECT_EQ(got.has_alpha, want.has_alpha);
+  EXPECT_TRUE(got.argb == want.argb) << "the pixels differ";
+}
+
+Bytes read_bytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(PictureCache, ACachedPictureHasTheVerySamePixelsAsTheDecodedOne) {
+  test::TempDir dir;
+  const std::pair<const char*, Bytes> files[] = {
+      {"opaque.png", test::encode_png(gradient(23, 17, false))},
+      {"translucent.png", test::encode_png(gradient(23, 17, true))},
+      {"photo.jpg", test::encode_jpeg(gradient(23, 17, false))},
+      {"old.bmp", test::encode_bmp(gradient(23, 17, false))},
+  };
+  std::vector<NewPicture> decoded;
+  std::string error;
+  for (const auto& [name, bytes] : files) {
+    test::write_file(dir / name, bytes);
+    decoded.push_back(decode_picture_file(dir / name, error));
+    ASSERT_TRUE(decoded.back()) << name << ": " << error;
+  }
+  test::PictureCacheOn cache;
+  for (std::size_t i = 0; i < std::size(files); ++i) {
+    const auto& [name, bytes] = files[i];
+    SCOPED_TRACE(name);
+    for (const char* load : {"cold", "warm"}) {
+      SCOPED_TRACE(load);
+      auto p = decode_picture_file(dir / name, error);
+      ASSERT_TRUE(p) << error;
+      expect_identical(*decoded[i], *p);
+      EXPECT_EQ(p->label, name);
+    }
+    NewPicture entry;
+    ASSERT_EQ(find_cached_picture(cache.folder(), picture_cache_key(bytes), {}, error, &entry), Cached::picture);
+    expect_identical(*decoded[i], *entry);
+    EXPECT_EQ(cache.files(), static_cast<int>(i + 1)) << "one entry a picture, nothing else";
+  }
+}
+
+// A valid entry is the picture, without decoding the file; a damaged one is
+// ignored: the file is decoded and its entry written anew.
+TEST(PictureCache, AValidEntryStandsForTheFileADamagedOneIsReplaced) {
+  test::TempDir dir;
+  test::PictureCacheOn cache;
+  const Bytes file = test::encode_png(gradient(23, 17, true));
+  test::write_file(dir / "a.png", file);
+  const PictureCacheKey key = picture_cache_key(file);
+  const std::filesystem::path entry = picture_cache_entry(cache.folder(), key);
+  std::string error;
+
+  const Picture stand_in = test::solid_picture(5, 4, 0xFF00FF00);
+  store_cached_picture(cache.folder(), key, stand_in);
+  auto p = decode_picture_file(dir / "a.png", error);
+  ASSERT_TRUE(p) << error;
+  expect_identical(stand_in, *p);
+  EXPECT_EQ(p->label, "a.png");
+
+  std::filesystem::remove(entry);
+  const NewPicture truth = decode_picture_file(dir / "a.png", error);
+  ASSERT_TRUE(truth) << error;
+  const Bytes good = read_bytes(entry);
+  ASSERT_EQ(good.size(), 48u + 23 * 17 * 4);
+
+  using Damage = std::function<void(Bytes&)>;
+  const std::pair<const char*, Damage> damages[] = {
+      {"empty", [](Bytes& b) { b.clear(); }},
+      {"cut in its header", [](Bytes& b) { b.resize(30); }},
+      {"cut in its pixels", [](Bytes& b) { b.resize(b.size() - 4); }},
+      {"a byte too many", [](Bytes& b) { b.push_back(0); }},
+      {"a pixel changed", [](Bytes& b) { b[48 + 4 * 100] ^= 1; }},
+      {"its checksum changed", [](Bytes& b) { b[40] ^= 1; }},
+      {"another magic", [](Bytes& b) { b[0] = 'W'; }},
+      {"another version", [](Bytes& b) { b[8] = 2; }},
+      {"alpha neither yes nor no", [](Bytes& b) { b[12] = 2; }},
+      {"alpha turned off", [](Bytes& b) { b[12] = 0; }},
+      {"width and height swapped", [](Bytes& b) { std::swap_ranges(b.begin() + 16, b.begin() + 20, b.begin() + 20); }},
+      {"another file's length", [](Bytes& b) { b[24] ^= 1; }},
+      {"another file's hash", [](Bytes& b) { b[32] ^= 1; }},
+      {"sides past the limit",
+       [&](Bytes& b) {  // otherwise whole: the right size and checksum
+         store_cached_picture(cache.folder(), key, test::solid_picture(kMaxPictureSide + 1, 1, 0xFF000000));
+         b = read_bytes(entry);
+       }},
+  };
+  for (const auto& [what, damage] : damages) {
+    SCOPED_TRACE(what);
+    Bytes damaged = good;
+    damage(damaged);
+    test::write_file(entry, damaged);
+    p = decode_picture_file(dir / "a.png", error);
+    ASSERT_TRUE(p) << error;
+    expect_identical(*truth, *p);
+    EXPECT_TRUE(read_bytes(entry) == good) << "the entry is written anew";
+    EXPECT_EQ(cache.files(), 1);
+  }
+}
+
+// A file that cannot be read, is not a picture or passes a limit says the same
+// with the cache as without, and leaves nothing in it; a picture the cache holds
+// is refused for a limit in the same words.
+TEST(PictureCache, AFileThatDoesNotDecodeSaysTheSameAndIsNotCached) {
+  test::TempDir dir;
+  const Bytes png = test::encode_png(gradient(30, 20, false));
+  test::write_file(dir / "text.png", Bytes{'n', 'o', 't'});
+  test::write_file(dir / "cut.png", Bytes(png.begin(), png.begin() + static_cast<long>(png.size() / 2)));
+  test::write_file(dir / "huge.png", test::png_declaring(60000, 60000));
+  test::write_file(dir / "good.png", png);
+  const PictureLimit small{100, "the 100 pixels left"};
+  const std::pair<const char*, PictureLimit> cases[] = {
+      {"absent.png", {}}, {"text.png", {}}, {"cut.png", {}}, {"huge.png", {}}, {"good.png", small}};
+  std::vector<std::string> said;
+  std::string error;
+  for (const auto& [name, limit] : cases) {
+    EXPECT_FALSE(decode_picture_file(dir / name, error, limit)) << name;
+    said.push_back(error);
+  }
+  EXPECT_EQ(said.back(), "the picture declares 30 x 20 pixels, more than the 100 pixels left");
+
+  test::PictureCacheOn cache;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].first);
+    error.clear();
+    EXPECT_FALSE(decode_picture_file(dir / cases[i].first, error, cases[i].second));
+    EXPECT_EQ(error, said[i]);
+  }
+  EXPECT_EQ(cache.files(), 0);
+  ASSERT_TRUE(decode_picture_file(dir / "good.png", error)) << error;
+  ASSERT_EQ(cache.files(), 1);
+  error.clear();
+  EXPECT_FALSE(decode_picture_file(dir / "good.png", error, small));
+  EXPECT_EQ(error, said.back());
+}
+
+// Whether a file decodes, asked before it is decoded, is what decoding it gives,
+// with the cache off, cold and warm; a file the cache knows is answered from its
+// entry's header, without reading (or checking) its pixels.
+TEST(PictureCache, WhetherAFileDecodesIsWhatDecodingGives) {
+  test::TempDir dir;
+  const Picture picture = gradient(30, 20, false);
+  const std::pair<const char*, Bytes> files[] = {
+      {"a.png", test::encode_png(picture)},
+      {"b.jpg", test::encode_jpeg(picture)},
+      {"c.bmp", test::encode_bmp(picture)},
+      {"text.png", Bytes{'n', 'o', 't'}},
+      {"huge.png", test::png_declaring(60000, 60000)},
+  };
+  for (const auto& [name, bytes] : files) test::write_file(dir / name, bytes);
+  const PictureLimit small{100, "the 100 pixels left"};
+  const std::pair<const char*, PictureLimit> cases[] = {{"a.png", {}},    {"b.jpg", {}},    {"c.bmp", {}},
+                                                        {"text.png", {}}, {"huge.png", {}}, {"absent.png", {}},
+                                                        {"a.png", small}, {"c.bmp", small}};
+  auto expect_agreement = [&] {
+    for (const auto& [name, limit] : cases) {
+      SCOPED_TRACE(name + std::string(limit.pixels == small.pixels ? " (small limit)" : ""));
+      std::string asked, decoding;
+      const bool decodes = picture_file_decodes(dir / name, asked, limit);
+      EXPECT_EQ(decodes, decode_picture_file(dir / name, decoding, limit) != nullptr);
+      if (!decodes) {
+        EXPECT_EQ(asked, decoding);
+      }
+    }
+  };
+  {
+    SCOPED_TRACE("off");
+    expect_agreement();
+  }
+  test::PictureCacheOn cache;
+  for (const char* state : {"cold", "warm"}) {
+    SCOPED_TRACE(state);
+    expect_agreement();
+    EXPECT_EQ(cache.files(), 3);
+  }
+  std::filesystem::remove_all(cache.folder());
+  std::string error;
+  ASSERT_TRUE(picture_file_decodes(dir / "a.png", error)) << error;
+  ASSERT_EQ(cache.files(), 1) << "the file was decoded and its entry written";
+  const std::filesystem::path entry = picture_cache_entry(cache.folder(), picture_cache_key(files[0].second));
+  Bytes damaged = read_bytes(entry);
+  damaged.back() ^= 1;
+  test::write_file(entry, damaged);
+  EXPECT_TRUE(picture_file_decodes(dir / "a.png", error));
+  EXPECT_TRUE(read_bytes(entry) == damaged) << "only the header was read";
+  EXPECT_TRUE(decode_picture_file(dir / "a.png", error));
+  EXPECT_FALSE(read_bytes(entry) == damaged) << "decoding checks the pixels and writes the entry anew";
 }
 
 }  // namespace

@@ -114,7 +114,8 @@ try {
       execFileSync(join(native, 'vornix-simulator'), ['--no-dialogs', '--seed', '1', '--screenshot', desktop,
                                                       '--quit-after', '1500'],
                    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen', XDG_CONFIG_HOME: config,
-                            SDL_AUDIODRIVER: 'dummy' }, stdio: ['ignore', 'ignore', 'pipe'] });
+                            XDG_CACHE_HOME: join(config, 'cache'), SDL_AUDIODRIVER: 'dummy' },
+                     stdio: ['ignore', 'ignore', 'pipe'] });
       // What the canvas holds, pixel for pixel (the key colour see-through, as the window's shape).
       const drawn = join(work, `canvas${skin}.png`);
       const png = await page.evaluate(() => document.getElementById('console').toDataURL('image/png'));
