@@ -75,15 +75,31 @@ ConsoleFrame::Shape ConsoleFrame::update_shape(const QRegion& changed, const Con
     for (int y = r.top(); y <= r.bottom(); ++y) {
       auto* row = reinterpret_cast<QRgb*>(frame_.scanLine(y));
       uchar* bits = shape_.scanLine(y);
-      for (int x = r.left(); x <= r.right(); ++x) {
-        const bool see_through = row[x] == key;
+      int x = r.left();
+      const int end = r.right() + 1;
+      // Eight pixels make one byte of the shape: whole bytes at a time where the
+      // row allows (a skin load reshapes every pixel), single bits at the ends.
+      auto one = [&](int at) {
+        const bool see_through = row[at] == key;
         // Wayland shapes only the input region: the key colour is painted see-through.
-        if (see_through && translucent_key_) row[x] = 0;
-        const bool was = bits[x >> 3] >> (x & 7) & 1;
-        if (was == see_through) continue;
-        bits[x >> 3] ^= static_cast<uchar>(1u << (x & 7));
+        if (see_through && translucent_key_) row[at] = 0;
+        const bool was = bits[at >> 3] >> (at & 7) & 1;
+        if (was == see_through) return;
+        bits[at >> 3] ^= static_cast<uchar>(1u << (at & 7));
+        reshape = true;
+      };
+      for (; x < end && (x & 7) != 0; ++x) one(x);
+      for (; x + 8 <= end; x += 8) {
+        unsigned byte = 0;
+        for (int i = 0; i < 8; ++i) byte |= static_cast<unsigned>(row[x + i] == key) << i;
+        if (byte != 0 && translucent_key_)
+          for (int i = 0; i < 8; ++i)
+            if (byte >> i & 1) row[x + i] = 0;
+        if (bits[x >> 3] == byte) continue;
+        bits[x >> 3] = static_cast<uchar>(byte);
         reshape = true;
       }
+      for (; x < end; ++x) one(x);
     }
   if (!reshape) return Shape::Keep;
   if (cut_runs(shape_) <= kMaxShapeRuns) return Shape::Cut;
