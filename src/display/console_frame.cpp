@@ -1,6 +1,7 @@
 #include "display/console_frame.h"
 
 #include <QPainter>
+#include <bit>
 #include <cstdio>
 
 namespace vx {
@@ -13,14 +14,16 @@ constexpr int kMaxShapeRuns = 65536;
 
 // The runs of cut-away pixels (bit 1) of a shape, row by row.
 int cut_runs(const QImage& shape) {
+  const int width = shape.width(), bytes = (width + 7) / 8;
+  const unsigned last_mask = width % 8 ? (1u << width % 8) - 1 : 0xFFu;  // pixels within the row
   int runs = 0;
   for (int y = 0; y < shape.height(); ++y) {
     const uchar* bits = shape.constScanLine(y);
-    bool cut = false;
-    for (int x = 0; x < shape.width(); ++x) {
-      const bool now = bits[x >> 3] >> (x & 7) & 1;
-      runs += now && !cut;
-      cut = now;
+    unsigned before = 0;  // the bit of the pixel left of this byte
+    for (int i = 0; i < bytes; ++i) {
+      const unsigned b = bits[i] & (i == bytes - 1 ? last_mask : 0xFFu);
+      runs += std::popcount(b & ~((b << 1) | before) & 0xFFu);  // a cut pixel after a kept one
+      before = b >> 7;
     }
   }
   return runs;

@@ -13,10 +13,28 @@
 namespace vx {
 namespace {
 
-std::filesystem::path key_of(const std::filesystem::path& file) {
+// The file's canonical path, or the file as named when it has none. A skin's
+// pictures share a few folders, and resolving a whole path costs a system call
+// per component: each folder is resolved once (kept in `folders`), and only a
+// file that is itself a link is resolved whole.
+std::filesystem::path key_of(const std::filesystem::path& file,
+                             std::map<std::filesystem::path, std::filesystem::path>& folders) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  std::filesystem::path key = std::filesystem::canonical(file, ec);
-  return ec ? file : key;
+  const fs::path name = file.filename();
+  const fs::file_status st = fs::symlink_status(file, ec);
+  if (ec || !fs::exists(st)) return file;
+  if (fs::is_symlink(st) || name.empty() || name == "." || name == "..") {
+    fs::path key = fs::canonical(file, ec);
+    return ec ? file : key;
+  }
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  auto it = folders.find(folder);
+  if (it == folders.end()) {
+    fs::path resolved = fs::canonical(folder, ec);
+    it = folders.emplace(folder, ec ? fs::path() : std::move(resolved)).first;
+  }
+  return it->second.empty() ? file : it->second / name;
 }
 
 // The limit on a picture when `left` of the skin's pixels are left.
@@ -105,7 +123,7 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
   if (threads <= 0 || files.size() < 2) return;
   auto p = std::make_unique<Prefetch>();
   for (const std::filesystem::path& file : files) {
-    std::filesystem::path key = key_of(file);
+    std::filesystem::path key = key_of(file, folders_);
     p->keys.emplace(file, key);
     if (loaded_.count(key) || p->by_key.count(key)) continue;
     p->by_key.emplace(std::move(key), p->slots.size());
@@ -122,7 +140,7 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
 
 PictureRef SkinPictures::load(const std::filesystem::path& file, std::string& error) {
   const std::filesystem::path* known = prefetch_ ? prefetch_->known_key(file) : nullptr;
-  const std::filesystem::path key = known ? *known : key_of(file);
+  const std::filesystem::path key = known ? *known : key_of(file, folders_);
   if (auto it = loaded_.find(key); it != loaded_.end()) {
     error = it->second.error;
     return it->second.picture;

@@ -47,8 +47,9 @@ class SkinPictures {
     PictureRef picture;
     std::string error;
   };
-  std::map<std::filesystem::path, Loaded> loaded_;  // by the file's canonical path
-  std::int64_t pixels_ = 0;                         // of the pictures decoded so far
+  std::map<std::filesystem::path, Loaded> loaded_;                  // by the file's canonical path
+  std::map<std::filesystem::path, std::filesystem::path> folders_;  // folders as named -> canonical
+  std::int64_t pixels_ = 0;                                         // of the pictures decoded so far
   bool passed_limit_ = false;
   struct Prefetch;
   std::unique_ptr<Prefetch> prefetch_;

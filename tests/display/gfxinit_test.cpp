@@ -344,5 +344,56 @@ TEST_F(SkinLoader, AColourThatIsNotANumberTakesItsDefaultWithALine) {
   EXPECT_EQ(said, "Graphics\\Skin1\\Skin.ini: [Shaped] TranspColor \"pink\" is not a colour; $00ff00ff is used\n");
 }
 
+// The window's shape from the key colour: exactly the key-coloured pixels are cut
+// away, whatever the row's width; a shape in too many pieces keeps the window whole.
+TEST(ConsoleFrameShape, CutsExactlyTheKeyColouredPixelsAndKeepsAShapeInTooManyPiecesWhole) {
+  struct Case {
+    const char* what;
+    int width, height;
+    bool (*keyed)(int x, int y);
+    ConsoleFrame::Shape want;
+  };
+  const Case cases[] = {
+      {"scattered holes, a width of 37", 37, 5, [](int x, int y) { return (x * 7 + y * 3) % 11 == 0; },
+       ConsoleFrame::Shape::Cut},
+      {"the first and last columns", 17, 3, [](int x, int) { return x == 0 || x == 16; }, ConsoleFrame::Shape::Cut},
+      {"runs across whole bytes", 64, 2, [](int x, int y) { return x >= 5 + y && x < 40; }, ConsoleFrame::Shape::Cut},
+      {"nothing keyed", 9, 9, [](int, int) { return false; }, ConsoleFrame::Shape::Cut},
+      {"a keyed band 300 pixels wide: 400 pieces", 800, 400, [](int x, int) { return x < 300; },
+       ConsoleFrame::Shape::Cut},
+      {"stripes two pixels wide: 80000 pieces", 800, 400, [](int x, int) { return x / 2 % 2 == 1; },
+       ConsoleFrame::Shape::Whole},
+      {"a checkerboard of 160000 pieces", 800, 400, [](int x, int y) { return (x + y) % 2 == 0; },
+       ConsoleFrame::Shape::Whole},
+  };
+  const std::uint32_t key = 0x00FF00FF;  // as skin files write it: magenta
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto picture = std::make_shared<Picture>();
+    picture->width = c.width;
+    picture->height = c.height;
+    picture->has_alpha = true;  // opaque all the same: no colour of its own is see-through
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) picture->argb.push_back(c.keyed(x, y) ? 0xFFFF00FFu : 0xFF203040u);
+    SpriteBoard board;
+    board.set_picture(im_background, picture);
+    board.set_box(im_background, 0, 0, c.width, c.height);
+    board.show(im_background, true);
+    ConsoleWindowLook look;
+    look.client_width = c.width;
+    look.client_height = c.height;
+    look.colour = key;
+    look.colour_key = true;
+    ConsoleFrame frame(false);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(frame.repaint_all(board, look), c.want);
+    testing::internal::GetCapturedStderr();
+    int wrong = 0;
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) wrong += (frame.shape().pixelIndex(x, y) == 1) != c.keyed(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
 }  // namespace
 }  // namespace vx
