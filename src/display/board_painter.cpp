@@ -11,14 +11,22 @@ const QImage& BoardPainter::image_for(const PictureRef& picture, bool keyed) {
   auto& cache = keyed ? keyed_ : plain_;
   if (auto it = cache.find(picture.get()); it != cache.end()) return it->second.image;
   // An opaque picture drawn as it is needs no copy (the cache keeps the picture alive).
-  QImage image = keyed ? to_qimage(*picture) : painting_qimage(*picture);
-  if (keyed && picture->width > 0 && picture->height > 0) {
-    const std::uint32_t key = picture->pixel(0, picture->height - 1) | 0xFF000000u;
-    for (int y = 0; y < image.height(); ++y) {
+  QImage image;
+  if (!keyed || picture->width <= 0 || picture->height <= 0) {
+    image = keyed ? to_qimage(*picture) : painting_qimage(*picture);
+  } else {
+    // A keyed picture has no alpha of its own: each pixel is opaque, or clear where
+    // it has the colour of its bottom-left pixel. Made in one pass.
+    const int width = picture->width, height = picture->height;
+    image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    const std::uint32_t key = picture->pixel(0, height - 1) | 0xFF000000u;
+    for (int y = 0; y < height; ++y) {
       auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-      const std::uint32_t* source = &picture->argb[static_cast<std::size_t>(y) * picture->width];
-      for (int x = 0; x < image.width(); ++x)
-        if ((source[x] | 0xFF000000u) == key) row[x] = 0;
+      const std::uint32_t* source = &picture->argb[static_cast<std::size_t>(y) * width];
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t pixel = source[x] | 0xFF000000u;
+        row[x] = pixel == key ? 0 : pixel;
+      }
     }
   }
   return cache.emplace(picture.get(), Cached{picture, std::move(image)}).first->second.image;
