@@ -180,9 +180,13 @@ bool TForm1::start_play(int skin_index, std::string_view sound_output) {
     SkinIndex = skin_index;
     Settings->write_int(SettingKey::Skin, SkinIndex);
   }
+  // The skin's pictures are read while sound starts (on the sound thread, the
+  // device and the samples may still be on their way); nothing is said or shown
+  // before the load itself.
+  SkinPictures ahead = prefetch_skin_pictures(skin_request());
   if (!sound_.start(sound_output, *Settings)) return false;
   startup_phase("sound");
-  run_skin_loader();
+  run_skin_loader(&ahead);
   startup_phase("skin");
   centre();
   show_report(host_.start_play());
@@ -199,11 +203,15 @@ void TForm1::move_out_of_sight() {
   move(-s.width(), y());
 }
 
-void TForm1::run_skin_loader() {
+SkinLoadRequest TForm1::skin_request() const {
   const QSize screen = screen_size();
-  const SkinView shown =
-      load_skin_view({SkinTable.at(SkinIndex), full_screen_, screen.width(), screen.height(), options_.data_folder},
-                     host_.console().board, look_, zoom_, fit_, available_area());
+  return {SkinTable.at(SkinIndex), full_screen_, screen.width(), screen.height(), options_.data_folder};
+}
+
+void TForm1::run_skin_loader(SkinPictures* ahead) {
+  SkinLoadRequest request = skin_request();
+  request.ahead = ahead;
+  const SkinView shown = load_skin_view(request, host_.console().board, look_, zoom_, fit_, available_area());
   view_ = shown.view;
   window_size_ = shown.window;
   if (shown.zoom_shown) menu_->show_zoom(zoom_shown_ = shown.zoom_shown);

@@ -57,8 +57,10 @@ class TForm1 : public QWidget {
   // text; the console comes up placed, off. False when sound could not start
   // (it has said so and requested termination).
   bool start_play(int skin_index, std::string_view sound_output);
-  // Runs the skin loader on this window and applies what it sets.
-  void run_skin_loader();
+  // Runs the skin loader on this window and applies what it sets, taking over
+  // pictures decoded ahead (prefetch_skin_pictures).
+  void run_skin_loader(SkinPictures* ahead = nullptr);
+  SkinLoadRequest skin_request() const;  // the chosen skin, as the window is now
   // Full screen: at 0, 0 in the window system's full-screen state. Windowed:
   // centred (or where it was left, when remembered), moved onto the available area.
   void centre();

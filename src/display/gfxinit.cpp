@@ -58,6 +58,20 @@ struct Run {
     return picture;
   }
 
+  // Every picture the loader will ask for, in its order.
+  std::vector<std::filesystem::path> files_ahead() {
+    std::vector<std::filesystem::path> files;
+    const auto ahead = [&](const std::string& name) {
+      if (names_a_file(name) && exists(name)) files.push_back(find(name).first);
+    };
+    if (request.FullscreenMode) {
+      ahead(skin.BackdropFile);
+      ahead(skin.LogoFile);
+    }
+    for (const SkinImageKeys& keys : skin.images) ahead(keys.Filename);
+    return files;
+  }
+
   std::uint32_t colour(const char* section, const char* key, const std::string& text, const char* fallback) {
     if (auto value = parse_ini_int(text)) return static_cast<std::uint32_t>(*value);
     std::fprintf(stderr, "%s: [%s] %s \"%s\" is not a colour; %s is used\n", description.c_str(), section, key,
@@ -128,6 +142,17 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 
 }  // namespace
 
+SkinPictures prefetch_skin_pictures(const SkinLoadRequest& request) {
+  if (!request.skin) return {};
+  std::string fault;  // said by the load itself
+  auto description =
+      read_skin_description_file(resolve_path(request.skin->Path + request.skin->SkinFile, request.data_folder), fault);
+  if (!description) return {};
+  Run run{request, request.skin->Path, {}, std::move(*description), {}, nullptr, {}};
+  run.pictures.prefetch(run.files_ahead(), request.decode_threads);
+  return std::move(run.pictures);
+}
+
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window, SkinLoadReport* report) {
   static const SkinRecord kNoSkin;
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
@@ -149,17 +174,13 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   window.game_width = window.client_width;
   window.game_height = window.client_height;
 
-  // Every picture the loader will ask for, in its order, decoded ahead on every core.
-  std::vector<std::filesystem::path> files;
-  const auto ahead = [&](const std::string& name) {
-    if (names_a_file(name) && run.exists(name)) files.push_back(run.find(name).first);
-  };
-  if (request.FullscreenMode) {
-    ahead(run.skin.BackdropFile);
-    ahead(run.skin.LogoFile);
-  }
-  for (const SkinImageKeys& keys : run.skin.images) ahead(keys.Filename);
-  run.pictures.prefetch(files, request.decode_threads);
+  // Every picture the loader will ask for, decoded ahead on every core (or taken
+  // over from prefetch_skin_pictures: what load() gives stays what this run's
+  // files give, whatever was decoded ahead).
+  if (request.ahead && request.ahead->prefetching())
+    run.pictures = std::move(*request.ahead);
+  else
+    run.pictures.prefetch(run.files_ahead(), request.decode_threads);
 
   int offset_x = 0, offset_y = 0;
   if (request.FullscreenMode) {

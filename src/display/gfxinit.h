@@ -35,6 +35,9 @@ struct SkinLoadRequest {
   // Threads that decode the pictures beside the loader (0: the loader alone);
   // what the loader shows and says is the same either way.
   int decode_threads = picture_decode_threads();
+  // The skin's pictures already decoding (prefetch_skin_pictures), taken over by
+  // the load; null: the load starts them.
+  SkinPictures* ahead = nullptr;
 };
 
 // What went wrong with a skin's pictures, for a tool that reports it: each
@@ -60,5 +63,9 @@ constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
 // With `report`, the pictures' problems also go there (a missing one included).
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window,
              SkinLoadReport* report = nullptr);
+// Starts decoding the pictures the load of `request` will ask for, saying
+// nothing (a skin that cannot be read starts nothing); gfxinit takes them over
+// through SkinLoadRequest::ahead.
+SkinPictures prefetch_skin_pictures(const SkinLoadRequest& request);
 
 }  // namespace vx

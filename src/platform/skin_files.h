@@ -35,6 +35,8 @@ class SkinPictures {
   // taken in its turn at load(), so what load() gives, refuses and says is what
   // decoding one file after the other gives. 0 threads: load() decodes alone.
   void prefetch(const std::vector<std::filesystem::path>& files, int threads);
+  // Whether files are being decoded ahead.
+  bool prefetching() const { return prefetch_ != nullptr; }
   // The picture in `file`, or null with `error` saying why (the file's fault, or
   // the limit it would pass).
   PictureRef load(const std::filesystem::path& file, std::string& error);

@@ -46,8 +46,10 @@ class SkinLoader : public testing::Test {
     test::write_test_skin(data.path(), 1);
     test::write_text(data / "Graphics/Skin1/Skin.ini", ini);
   }
+  // `ahead`: the pictures start decoding (prefetch_skin_pictures) before the load
+  // takes them over, as Play does while sound starts.
   bool load(bool fullscreen, int screen_width = 1920, int screen_height = 1080, int decode_threads = 0,
-            SkinLoadReport* report = nullptr) {
+            SkinLoadReport* report = nullptr, bool ahead = false) {
     SkinLoadRequest r;
     r.decode_threads = decode_threads;
     r.skin = &skin;
@@ -55,6 +57,12 @@ class SkinLoader : public testing::Test {
     r.screen_width = screen_width;
     r.screen_height = screen_height;
     r.data_folder = data.path();
+    SkinPictures started;
+    if (ahead) {
+      started = prefetch_skin_pictures(r);
+      EXPECT_EQ(started.prefetching(), decode_threads > 0);
+      r.ahead = &started;
+    }
     return gfxinit(r, board, window, report);
   }
   void expect_box(ElementId id, int left, int top, int width, int height) {
@@ -65,12 +73,12 @@ class SkinLoader : public testing::Test {
     EXPECT_EQ(s.height, height) << element_name(id);
   }
   // Loads the skin windowed on `threads` decoding threads beside this one.
-  Seen load_on(int threads) {
+  Seen load_on(int threads, bool ahead = false) {
     board = SpriteBoard();
     for (ElementId id = 0; id < kElementCount; ++id) board.show(id, true);
     SkinLoadReport report;
     testing::internal::CaptureStderr();
-    EXPECT_TRUE(load(false, 1920, 1080, threads, &report));
+    EXPECT_TRUE(load(false, 1920, 1080, threads, &report, ahead));
     Seen seen{testing::internal::GetCapturedStderr(), report.problems, report.passed_limit, {}};
     ConsoleFrame frame(false);
     frame.repaint_all(board, window);
@@ -262,9 +270,10 @@ void write_mixed_skin(const std::filesystem::path& data) {
   test::write_text(folder / "Skin.ini", ini);
 }
 
-// Pictures decoded on several threads show and say what one after the other
-// gives: the same frame, the same lines in the same order, also where the skin's
-// pixels run out midway.
+// Pictures decoded on several threads, also when they started before the load
+// (while sound starts), show and say what one after the other gives: the same
+// frame, the same lines in the same order, also where the skin's pixels run out
+// midway.
 TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes) {
   write_mixed_skin(data.path());
   const Seen alone = load_on(0);
@@ -272,9 +281,9 @@ TEST_F(SkinLoader, DecodingOnSeveralThreadsShowsAndSaysWhatOneAfterTheOtherDoes)
   EXPECT_NE(alone.said.find("Graphics\\Skin1\\claims.png: the picture declares 2900 x 2900 pixels, more than the"),
             std::string::npos);
   EXPECT_TRUE(alone.passed_limit);
-  for (int threads : {1, 3}) {
-    SCOPED_TRACE(threads);
-    expect_same(load_on(threads), alone);
+  for (auto [threads, ahead] : {std::pair{1, false}, {3, false}, {1, true}, {3, true}}) {
+    SCOPED_TRACE(std::to_string(threads) + (ahead ? " threads, started before the load" : " threads"));
+    expect_same(load_on(threads, ahead), alone);
     EXPECT_EQ(board[ElementId{9 * 7}].picture->width, 3000);  // big.png
   }
 }
