@@ -26,7 +26,7 @@ struct Opened {
 // (which names the library) on the first fault.
 template <class Functions>
 bool open_library(const char* soname, Functions& f, std::string& why) {
-  void* handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+  void* handle = dlopen(soname, RTLD_LAZY | RTLD_LOCAL);
   bool ok = handle != nullptr;
 #define VX_TAKE(name) \
   if (ok) ok = (f.name = reinterpret_cast<decltype(f.name)>(dlsym(handle, #name))) != nullptr;
