@@ -94,7 +94,7 @@ std::uint64_t hash_bytes(std::span<const std::uint8_t> bytes, std::uint64_t seed
   std::uint64_t h = std::rotl(a, 1) + std::rotl(b, 7) + std::rotl(c, 12) + std::rotl(d, 18) + bytes.size() * k3;
   for (; n >= 8; p += 8, n -= 8) h = mix(h, word(p));
   std::uint64_t tail = 0;
-  std::memcpy(&tail, p, n);
+  if (n > 0) std::memcpy(&tail, p, n);  // an empty span may have no data at all
   h = mix(h, tail);
   h ^= h >> 32;
   h *= k2;
