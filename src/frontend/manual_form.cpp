@@ -37,9 +37,7 @@ TManualForm::TManualForm(const ManualSetup& setup)
   setAutoFillBackground(true);
   setFixedSize(setup.width, setup.height);
 
-  pages_.pages = setup.pages;
-  pages_.page_files = setup.page_files;
-  pages_.page_names = setup.page_names;
+  pages_ = setup;
   for (int b = 0; b < kManualButtonCount; ++b) {
     button_pictures_[b] = to_qimage(setup.buttons[b] ? *setup.buttons[b] : *placeholder_picture());
     visible_[b] = true;

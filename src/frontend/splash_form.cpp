@@ -132,6 +132,14 @@ TSplashForm::TSplashForm(TForm1& console_form) : QWidget(nullptr), form1_(consol
 
 void TSplashForm::set_picture(QLabel* label, const char* element) { pictures_.emplace_back(label, element); }
 
+void TSplashForm::show_picture(QLabel* label, const std::string& configured, bool check_only) {
+  const auto path = resolve_path(configured, form1_.data_folder());
+  if (check_only)
+    picture_file_decodes_or_say(path, configured);
+  else
+    label->setPixmap(QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, configured))));
+}
+
 void TSplashForm::FormCreate() {
   la_game_title->setText(QStringLiteral("Vornix (Orvane) Simulator"));
   la_version->setText(QStringLiteral("Version 5.01 * Multi-skin System + bug fix *"));
@@ -151,14 +159,7 @@ void TSplashForm::FormCreate() {
   // A launcher that skips itself is never seen: its pictures are only checked, so
   // that a broken one is said all the same.
   const bool skip = cb_sound->currentIndex() >= 0 && cb_skin->currentIndex() >= 0 && !chb_splashscreen->isChecked();
-  for (const auto& [label, element] : pictures_) {
-    const std::string configured = form_picture("TSplashForm", element);
-    const auto path = resolve_path(configured, form1_.data_folder());
-    if (skip)
-      picture_file_decodes_or_say(path, configured);
-    else
-      label->setPixmap(QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, configured))));
-  }
+  for (const auto& [label, element] : pictures_) show_picture(label, form_picture("TSplashForm", element), skip);
   pictures_.clear();
   Vid_im_skin_preview(skip);
   la_high_scores->setText(QStringLiteral("HIGH SCORES\n") +
@@ -186,13 +187,7 @@ void TSplashForm::apply_play_rule() {
 void TSplashForm::Vid_im_skin_preview(bool check_only) {
   const SkinRecord* skin = form1_.skin_table().at(cb_skin->currentIndex() + 1);
   if (skin && configured_file_exists(skin->Path + skin->PreviewImg, form1_.data_folder())) {
-    const auto path = resolve_path(skin->Path + skin->PreviewImg, form1_.data_folder());
-    if (check_only) {
-      picture_file_decodes_or_say(path, skin->Path + skin->PreviewImg);
-      return;
-    }
-    im_skin_preview->setPixmap(
-        QPixmap::fromImage(to_qimage(*load_picture_or_placeholder(path, skin->Path + skin->PreviewImg))));
+    show_picture(im_skin_preview, skin->Path + skin->PreviewImg, check_only);
   } else {
     im_skin_preview->clear();
   }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -65,7 +66,10 @@ class TSplashForm : public QWidget {
   // Gives `label` the picture of one of the launcher's elements from the
   // installation, decoded when FormCreate knows that the launcher is shown.
   void set_picture(QLabel* label, const char* element);
-  // The pictures waiting for it, in the order they were asked for.
+  // Gives `label` the picture of the configured file (the red square when it does
+  // not decode); `check_only`: only whether it decodes (said if not).
+  void show_picture(QLabel* label, const std::string& configured, bool check_only);
+  // The pictures waiting for FormCreate, in the order they were asked for.
   std::vector<std::pair<QLabel*, const char*>> pictures_;
 
   TForm1& form1_;
