@@ -10,6 +10,7 @@ ErrorBox& installed() {
   static ErrorBox box;
   return box;
 }
+thread_local std::string* held_lines = nullptr;
 }  // namespace
 
 void show_error_box(std::string_view text) {
@@ -21,5 +22,14 @@ void show_error_box(std::string_view text) {
 }
 
 void set_error_box(ErrorBox box) { installed() = std::move(box); }
+
+void say_line(std::string_view line) {
+  if (held_lines)
+    held_lines->append(line);
+  else
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+void hold_lines(std::string* held) { held_lines = held; }
 
 }  // namespace vx

@@ -15,4 +15,12 @@ void show_error_box(std::string_view text);
 // Installs `box` (an empty function restores the standard-error default).
 void set_error_box(ErrorBox box);
 
+// One line for the player on standard error (`line` ends with its newline). While
+// the calling thread holds its lines (hold_lines), they are appended to the string
+// it gave instead, to be said later in their place among the program's other
+// messages, or dropped with the work that said them.
+void say_line(std::string_view line);
+// Holds the calling thread's lines in `held`; nullptr: standard error again.
+void hold_lines(std::string* held);
+
 }  // namespace vx

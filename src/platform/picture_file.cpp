@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <system_error>
 #include <vector>
 
+#include "platform/message_box.h"
 #include "platform/picture_cache.h"
 
 namespace vx {
@@ -40,10 +43,10 @@ NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& erro
 
 namespace {
 
-// The bytes of a regular file no larger than a picture may be.
-bool read_picture_bytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes, std::string& error) {
+// The size of a regular file no larger than a picture may be.
+bool picture_file_size(const std::filesystem::path& path, std::uintmax_t& size, std::string& error) {
   std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
+  size = std::filesystem::file_size(path, ec);
   if (ec) {
     error = "cannot be read (" + ec.message() + ")";
     return false;
@@ -52,13 +55,48 @@ bool read_picture_bytes(const std::filesystem::path& path, std::vector<std::uint
     error = "the file is larger than a picture may be";
     return false;
   }
+  return true;
+}
+
+// The file's first `n` bytes (all of them when it is shorter); false when it cannot be read.
+bool read_head(const std::filesystem::path& path, std::size_t n, std::vector<std::uint8_t>& bytes) {
   std::ifstream in(path, std::ios::binary);
-  bytes.resize(static_cast<std::size_t>(size));
-  if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+  bytes.resize(n);
+  return in && in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(n));
+}
+
+// The bytes of a regular file no larger than a picture may be (read straight in,
+// not cleared first: they may be hundreds of kilobytes).
+struct FileBytes {
+  std::unique_ptr<std::uint8_t[]> data;
+  std::size_t size = 0;
+  std::span<const std::uint8_t> span() const { return {data.get(), size}; }
+};
+bool read_picture_bytes(const std::filesystem::path& path, FileBytes& bytes, std::string& error) {
+  std::uintmax_t size = 0;
+  if (!picture_file_size(path, size, error)) return false;
+  std::ifstream in(path, std::ios::binary);
+  bytes.size = static_cast<std::size_t>(size);
+  bytes.data = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size);
+  if (!in || !in.read(reinterpret_cast<char*>(bytes.data.get()), static_cast<std::streamsize>(bytes.size))) {
     error = "cannot be read";
     return false;
   }
   return true;
+}
+
+// Whether a BMP file decodes, from its headers and size; nothing when the file is
+// not a BMP (or cannot be read: decoding says so).
+std::optional<bool> bmp_file_decodes(const std::filesystem::path& path, std::string& error,
+                                     const PictureLimit& limit) {
+  std::uintmax_t size = 0;
+  std::string why;
+  std::vector<std::uint8_t> head;
+  if (!picture_file_size(path, size, why) ||
+      !read_head(path, static_cast<std::size_t>(std::min<std::uintmax_t>(size, kBmpHeadBytes)), head) ||
+      head.size() < 2 || head[0] != 'B' || head[1] != 'M')
+    return std::nullopt;
+  return bmp_would_decode(head, size, error, limit);
 }
 
 // The file's picture from the cache when it holds it, else decoded (and cached
@@ -66,12 +104,12 @@ bool read_picture_bytes(const std::filesystem::path& path, std::vector<std::uint
 // decoded picture is dropped; the result says only whether there is a picture.
 bool picture_of_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit,
                      NewPicture& picture, bool keep) {
-  std::vector<std::uint8_t> bytes;
+  FileBytes bytes;
   if (!read_picture_bytes(path, bytes, error)) return false;
   const std::filesystem::path cache = picture_cache_folder();
   PictureCacheKey key;
   if (!cache.empty()) {
-    key = picture_cache_key(bytes);
+    key = picture_cache_key(bytes.span());
     switch (find_cached_picture(cache, key, limit, error, keep ? &picture : nullptr)) {
       case Cached::picture:
         return true;
@@ -81,7 +119,7 @@ bool picture_of_file(const std::filesystem::path& path, std::string& error, cons
         break;
     }
   }
-  picture = decode_picture(bytes, error, limit);
+  picture = decode_picture(bytes.span(), error, limit);
   if (!picture) return false;
   if (!cache.empty()) store_cached_picture(cache, key, *picture);
   if (!keep) picture.reset();
@@ -98,6 +136,8 @@ NewPicture decode_picture_file(const std::filesystem::path& path, std::string& e
 }
 
 bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  // A BMP is answered from its headers: its pixels are not read, nor hashed for the cache.
+  if (const std::optional<bool> bmp = bmp_file_decodes(path, error, limit)) return *bmp;
   NewPicture dropped;
   return picture_of_file(path, error, limit, dropped, false);
 }
@@ -105,8 +145,7 @@ bool picture_file_decodes(const std::filesystem::path& path, std::string& error,
 namespace {
 
 void say_placeholder(std::string_view shown_name, const std::string& error) {
-  std::fprintf(stderr, "%.*s: %s; a red square stands in\n", static_cast<int>(shown_name.size()), shown_name.data(),
-               error.c_str());
+  say_line(std::string(shown_name) + ": " + error + "; a red square stands in\n");
 }
 
 }  // namespace

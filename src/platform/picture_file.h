@@ -38,6 +38,11 @@ using NewPicture = std::shared_ptr<Picture>;
 NewPicture decode_png(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
 NewPicture decode_jpeg(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
 NewPicture decode_bmp(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
+// Whether decode_bmp would decode a file of `size` bytes that begins with `head`
+// (at least its first kBmpHeadBytes): a BMP's headers and size decide it.
+inline constexpr std::size_t kBmpHeadBytes = 70;
+bool bmp_would_decode(std::span<const std::uint8_t> head, std::uint64_t size, std::string& error,
+                      const PictureLimit& limit = {});
 
 // By content: the decoder whose signature the bytes start with.
 NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& error, const PictureLimit& limit = {});
@@ -46,8 +51,9 @@ NewPicture decode_picture(std::span<const std::uint8_t> bytes, std::string& erro
 // from there; the limit and the words of a refusal are the same.
 NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
 // Whether decode_picture_file would give a picture; otherwise `error` says what it
-// would. A file the cache knows is not decoded (nor its pixels read); else it is
-// decoded (and cached) and the picture dropped.
+// would. A BMP file is answered from its headers and size; a file the cache knows
+// is not decoded (nor its pixels read); else it is decoded (and cached) and the
+// picture dropped.
 bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit = {});
 // Reads and decodes a file, or gives the placeholder and writes one line on
 // standard error: "<shown_name>: <fault>; a red square stands in".

@@ -12,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/message_box.h"
 #include "platform/sdl_library.h"
 
 namespace vx {
@@ -60,15 +61,6 @@ int bytes_per_frame = 2;
 
 MixTap& mix_tap = *new MixTap;  // guarded by mixed_mutex
 
-thread_local std::string* held_notices = nullptr;
-
-void notice(const std::string& line) {
-  if (held_notices)
-    *held_notices += line;
-  else
-    std::fputs(line.c_str(), stderr);
-}
-
 void SDLCALL count_mixed(void*, Uint8* stream, int len) {
   {
     std::lock_guard lock(mixed_mutex);
@@ -100,7 +92,7 @@ bool load_library() {
   std::string why;
   sdl = sdl_mixer_library(&why);
   if (!sdl) {
-    if (!lib.missing_said) notice("sound: the sound library cannot be loaded (" + why + ")\n");
+    if (!lib.missing_said) say_line("sound: the sound library cannot be loaded (" + why + ")\n");
     lib.missing_said = true;
     return false;
   }
@@ -120,7 +112,7 @@ bool open_output(int outputtype) {
     opened = try_open("dummy");
     if (!lib.silent_said) {
       lib.silent_said = true;
-      notice("sound: no sound device could be opened (" + why + "); the game runs silent\n");
+      say_line("sound: no sound device could be opened (" + why + "); the game runs silent\n");
     }
   }
   if (!opened) return false;
@@ -242,8 +234,6 @@ void FSOUND_Close() {
   }
   mixed_changed.notify_all();
 }
-
-void fsound_hold_notices(std::string* held) { held_notices = held; }
 
 void fsound_end_thread() {
   if (sdl) sdl->SDL_TLSCleanup();

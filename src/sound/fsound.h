@@ -76,10 +76,6 @@ void fsound_tap_mix(MixTap tap);
 // Waits until the mixer has mixed `frames` frames since the output opened (the
 // mixer runs on its own thread). False on timeout or when the output is closed.
 bool fsound_wait_mixed(std::uint64_t frames, std::chrono::milliseconds timeout);
-// While set, what the library would say on standard error from the calling thread
-// is appended to `held` instead (a start-up on another thread says it later, in
-// its place among the program's other messages); nullptr: standard error again.
-void fsound_hold_notices(std::string* held);
 // Frees what the library keeps for the calling thread; a thread that used it calls
 // this last (SDL frees it by itself only for threads it started).
 void fsound_end_thread();

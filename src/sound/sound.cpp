@@ -28,9 +28,9 @@ void Sound::prepare(int output_type) {
   if (preparing_.joinable() || output_type == 0) return;
   prepared_type_ = output_type;
   preparing_ = std::thread([this, output_type] {
-    fsound_hold_notices(&prepared_notices_);
+    hold_lines(&prepared_notices_);
     prepared_ok_ = load_library(output_type);
-    fsound_hold_notices(nullptr);
+    hold_lines(nullptr);
     fsound_end_thread();
   });
 }

@@ -325,25 +325,42 @@ TEST(PictureCache, AFileThatDoesNotDecodeSaysTheSameAndIsNotCached) {
 
 // Whether a file decodes, asked before it is decoded, is what decoding it gives,
 // with the cache off, cold and warm; a file the cache knows is answered from its
-// entry's header, without reading (or checking) its pixels.
+// entry's header, without reading (or checking) its pixels, and a BMP from its
+// own headers and size, whatever is wrong with it.
 TEST(PictureCache, WhetherAFileDecodesIsWhatDecodingGives) {
   test::TempDir dir;
   const Picture picture = gradient(30, 20, false);
+  const Bytes bmp = test::encode_bmp(picture);
+  auto bmp_with = [&](std::size_t at, std::uint32_t value) {
+    Bytes b = bmp;
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(value >> 8 * i);
+    return b;
+  };
+  Bytes cut_masks = bmp_with(30, 3);  // bit-field masks announced, the file ends within them
+  cut_masks.resize(60);
   const std::pair<const char*, Bytes> files[] = {
       {"a.png", test::encode_png(picture)},
       {"b.jpg", test::encode_jpeg(picture)},
-      {"c.bmp", test::encode_bmp(picture)},
+      {"c.bmp", bmp},
       {"text.png", Bytes{'n', 'o', 't'}},
       {"huge.png", test::png_declaring(60000, 60000)},
+      {"cut.bmp", Bytes(bmp.begin(), bmp.end() - 7)},
+      {"head.bmp", Bytes(bmp.begin(), bmp.begin() + 30)},
+      {"bm.bmp", Bytes{'B', 'M'}},
+      {"rle.bmp", bmp_with(30, 1)},
+      {"12bit.bmp", bmp_with(28, 12)},
+      {"huge.bmp", bmp_with(18, 60000)},
+      {"masks.bmp", cut_masks},
+      {"far.bmp", bmp_with(10, 0xFFFFFFF0u)},  // the pixels said to start past the end
   };
   for (const auto& [name, bytes] : files) test::write_file(dir / name, bytes);
   const PictureLimit small{100, "the 100 pixels left"};
-  const std::pair<const char*, PictureLimit> cases[] = {{"a.png", {}},    {"b.jpg", {}},    {"c.bmp", {}},
-                                                        {"text.png", {}}, {"huge.png", {}}, {"absent.png", {}},
-                                                        {"a.png", small}, {"c.bmp", small}};
+  std::vector<std::pair<std::string, PictureLimit>> cases = {{"a.png", {}}, {"absent.png", {}}, {"a.png", small},
+                                                             {"c.bmp", small}};
+  for (const auto& file : files) cases.emplace_back(file.first, PictureLimit{});
   auto expect_agreement = [&] {
     for (const auto& [name, limit] : cases) {
-      SCOPED_TRACE(name + std::string(limit.pixels == small.pixels ? " (small limit)" : ""));
+      SCOPED_TRACE(name + (limit.pixels == small.pixels ? " (small limit)" : ""));
       std::string asked, decoding;
       const bool decodes = picture_file_decodes(dir / name, asked, limit);
       EXPECT_EQ(decodes, decode_picture_file(dir / name, decoding, limit) != nullptr);
@@ -364,6 +381,8 @@ TEST(PictureCache, WhetherAFileDecodesIsWhatDecodingGives) {
   }
   std::filesystem::remove_all(cache.folder());
   std::string error;
+  ASSERT_TRUE(picture_file_decodes(dir / "c.bmp", error)) << error;
+  EXPECT_EQ(cache.files(), 0) << "a BMP is answered without decoding it";
   ASSERT_TRUE(picture_file_decodes(dir / "a.png", error)) << error;
   ASSERT_EQ(cache.files(), 1) << "the file was decoded and its entry written";
   const std::filesystem::path entry = picture_cache_entry(cache.folder(), picture_cache_key(files[0].second));
