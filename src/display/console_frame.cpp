@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <bit>
-#include <cstdio>
+#include <string>
+
+#include "platform/message_box.h"
 
 namespace vx {
 namespace {
@@ -108,7 +110,8 @@ ConsoleFrame::Shape ConsoleFrame::update_shape(const QRegion& changed, const Con
   if (cut_runs(shape_) <= kMaxShapeRuns) return Shape::Cut;
   static bool said = false;
   if (!said)
-    std::fprintf(stderr, "the window's shape has more than %d pieces; the window is shown whole\n", kMaxShapeRuns);
+    say_line("the window's shape has more than " + std::to_string(kMaxShapeRuns) +
+             " pieces; the window is shown whole\n");
   said = true;
   return Shape::Whole;
 }

@@ -180,14 +180,30 @@ bool TForm1::start_play(int skin_index, std::string_view sound_output) {
     SkinIndex = skin_index;
     Settings->write_int(SettingKey::Skin, SkinIndex);
   }
-  // The skin's pictures are read while sound starts (on the sound thread, the
-  // device and the samples may still be on their way); nothing is said or shown
-  // before the load itself.
-  SkinPictures ahead = prefetch_skin_pictures(skin_request());
-  if (!sound_.start(sound_output, *Settings)) return false;
-  startup_phase("sound");
-  run_skin_loader(&ahead);
-  startup_phase("skin");
+  // The skin's description and pictures are read while sound starts (on the
+  // sound thread, the device and the samples may still be on their way).
+  SkinAhead ahead = read_skin_ahead(skin_request());
+  if (sound_.preparing() && ahead.description) {
+    // Meanwhile the skin loads onto the console and is painted into the frame,
+    // its lines held: the window takes the look, and the lines are said, once
+    // sound has started. A failed start ends Play with nothing of the skin shown
+    // or said, as if it had not been loaded.
+    std::string held;
+    hold_lines(&held);
+    load_skin(&ahead);
+    const ConsoleFrame::Shape shape = paint_look();
+    hold_lines(nullptr);
+    startup_phase("skin");
+    if (!sound_.start(sound_output, *Settings)) return false;
+    startup_phase("sound");
+    say_line(held);
+    show_look(shape);
+  } else {
+    if (!sound_.start(sound_output, *Settings)) return false;
+    startup_phase("sound");
+    run_skin_loader(&ahead);
+    startup_phase("skin");
+  }
   centre();
   show_report(host_.start_play());
   return true;
@@ -208,21 +224,31 @@ SkinLoadRequest TForm1::skin_request() const {
   return {SkinTable.at(SkinIndex), full_screen_, screen.width(), screen.height(), options_.data_folder};
 }
 
-void TForm1::run_skin_loader(SkinPictures* ahead) {
+void TForm1::run_skin_loader(SkinAhead* ahead) {
+  load_skin(ahead);
+  apply_look();
+}
+
+void TForm1::load_skin(SkinAhead* ahead) {
   SkinLoadRequest request = skin_request();
   request.ahead = ahead;
   const SkinView shown = load_skin_view(request, host_.console().board, look_, zoom_, fit_, available_area());
   view_ = shown.view;
   window_size_ = shown.window;
   if (shown.zoom_shown) menu_->show_zoom(zoom_shown_ = shown.zoom_shown);
-  apply_look();
 }
 
-void TForm1::apply_look() {
-  if (!window_size_.isEmpty()) setFixedSize(window_size_);
+void TForm1::apply_look() { show_look(paint_look()); }
+
+ConsoleFrame::Shape TForm1::paint_look() {
   frame_.prune();
   host_.report();  // the whole board is drawn anew
-  apply_shape(frame_.repaint_all(host_.console().board, look_));
+  return frame_.repaint_all(host_.console().board, look_);
+}
+
+void TForm1::show_look(ConsoleFrame::Shape shape) {
+  if (!window_size_.isEmpty()) setFixedSize(window_size_);
+  apply_shape(shape);
   update();
   ++repaint_requests_;
 }

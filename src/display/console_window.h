@@ -58,8 +58,8 @@ class TForm1 : public QWidget {
   // (it has said so and requested termination).
   bool start_play(int skin_index, std::string_view sound_output);
   // Runs the skin loader on this window and applies what it sets, taking over
-  // pictures decoded ahead (prefetch_skin_pictures).
-  void run_skin_loader(SkinPictures* ahead = nullptr);
+  // what was read ahead (read_skin_ahead).
+  void run_skin_loader(SkinAhead* ahead = nullptr);
   SkinLoadRequest skin_request() const;  // the chosen skin, as the window is now
   // Full screen: at 0, 0 in the window system's full-screen state. Windowed:
   // centred (or where it was left, when remembered), moved onto the available area.
@@ -117,7 +117,14 @@ class TForm1 : public QWidget {
   void prepare_sound();  // begins sound start-up early when the launcher will play at once
   void wire_menu();
   void move_out_of_sight();
+  // The skin loader run onto the console, the window untouched (run_skin_loader's
+  // first half; apply_look is the second).
+  void load_skin(SkinAhead* ahead = nullptr);
+  // The console painted into the frame, then the window given its size, shape
+  // and a repaint.
   void apply_look();
+  ConsoleFrame::Shape paint_look();
+  void show_look(ConsoleFrame::Shape shape);
   void apply_shape(ConsoleFrame::Shape shape);
   void reload_in_place();
   void set_full_screen_state(bool on);

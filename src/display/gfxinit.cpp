@@ -1,6 +1,5 @@
 #include "display/gfxinit.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -51,7 +50,7 @@ struct Run {
     std::string error;
     PictureRef picture = pictures.load(find(name).first, error);
     if (!picture) {
-      std::fprintf(stderr, "%s%s: %s\n", base.c_str(), name.c_str(), error.c_str());
+      say_line(base + name + ": " + error + "\n");
       note(std::string(what) + ": " + name + ": " + error);
     }
     if (report) report->passed_limit = pictures.passed_limit();
@@ -74,8 +73,8 @@ struct Run {
 
   std::uint32_t colour(const char* section, const char* key, const std::string& text, const char* fallback) {
     if (auto value = parse_ini_int(text)) return static_cast<std::uint32_t>(*value);
-    std::fprintf(stderr, "%s: [%s] %s \"%s\" is not a colour; %s is used\n", description.c_str(), section, key,
-                 text.c_str(), fallback);
+    say_line(description + ": [" + section + "] " + key + " \"" + text + "\" is not a colour; " + fallback +
+             " is used\n");
     return static_cast<std::uint32_t>(*parse_ini_int(fallback));
   }
 };
@@ -142,15 +141,17 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 
 }  // namespace
 
-SkinPictures prefetch_skin_pictures(const SkinLoadRequest& request) {
-  if (!request.skin) return {};
-  std::string fault;  // said by the load itself
-  auto description =
-      read_skin_description_file(resolve_path(request.skin->Path + request.skin->SkinFile, request.data_folder), fault);
-  if (!description) return {};
-  Run run{request, request.skin->Path, {}, std::move(*description), {}, nullptr, {}};
+SkinAhead read_skin_ahead(const SkinLoadRequest& request) {
+  SkinAhead ahead;
+  if (!request.skin) return ahead;
+  ahead.read = true;
+  ahead.description = read_skin_description_file(
+      resolve_path(request.skin->Path + request.skin->SkinFile, request.data_folder), ahead.fault);
+  if (!ahead.description) return ahead;
+  Run run{request, request.skin->Path, {}, *ahead.description, {}, nullptr, {}};
   run.pictures.prefetch(run.files_ahead(), request.decode_threads);
-  return std::move(run.pictures);
+  ahead.pictures = std::move(run.pictures);
+  return ahead;
 }
 
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window, SkinLoadReport* report) {
@@ -160,7 +161,12 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
 
   std::string fault = "not found";
   std::optional<SkinDescription> description;
-  if (request.skin) description = read_skin_description_file(resolve_path(run.description, request.data_folder), fault);
+  if (request.ahead && request.ahead->read) {
+    description = request.ahead->description;
+    fault = request.ahead->fault;
+  } else if (request.skin) {
+    description = read_skin_description_file(resolve_path(run.description, request.data_folder), fault);
+  }
   if (!description) {
     show_error_box("Skin configuration file (" + run.description + ") " + fault + ". Please reinstall the skin.");
     request_termination(Ending::Fault);
@@ -175,10 +181,10 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   window.game_height = window.client_height;
 
   // Every picture the loader will ask for, decoded ahead on every core (or taken
-  // over from prefetch_skin_pictures: what load() gives stays what this run's
-  // files give, whatever was decoded ahead).
-  if (request.ahead && request.ahead->prefetching())
-    run.pictures = std::move(*request.ahead);
+  // over from read_skin_ahead: what load() gives stays what this run's files
+  // give, whatever was decoded ahead).
+  if (request.ahead && request.ahead->pictures.prefetching())
+    run.pictures = std::move(request.ahead->pictures);
   else
     run.pictures.prefetch(run.files_ahead(), request.decode_threads);
 

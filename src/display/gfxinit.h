@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct ConsoleWindowLook {
   int game_width = 0, game_height = 0;  // the console area the skin describes
 };
 
+struct SkinAhead;
+
 struct SkinLoadRequest {
   const SkinRecord* skin = nullptr;  // SkinTable[SkinIndex]; null when no skin is chosen
   bool FullscreenMode = false;
@@ -35,9 +38,18 @@ struct SkinLoadRequest {
   // Threads that decode the pictures beside the loader (0: the loader alone);
   // what the loader shows and says is the same either way.
   int decode_threads = picture_decode_threads();
-  // The skin's pictures already decoding (prefetch_skin_pictures), taken over by
-  // the load; null: the load starts them.
-  SkinPictures* ahead = nullptr;
+  // The skin's description read and its pictures decoding ahead (read_skin_ahead),
+  // taken over by the load; null: the load reads and starts them.
+  SkinAhead* ahead = nullptr;
+};
+
+// What read_skin_ahead read for one load of a skin: its description (or why it
+// cannot be read) and its pictures, decoding.
+struct SkinAhead {
+  bool read = false;
+  std::optional<SkinDescription> description;
+  std::string fault = "not found";
+  SkinPictures pictures;
 };
 
 // What went wrong with a skin's pictures, for a tool that reports it: each
@@ -63,9 +75,10 @@ constexpr std::uint32_t colour_to_rgb(std::uint32_t colour) {
 // With `report`, the pictures' problems also go there (a missing one included).
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window,
              SkinLoadReport* report = nullptr);
-// Starts decoding the pictures the load of `request` will ask for, saying
-// nothing (a skin that cannot be read starts nothing); gfxinit takes them over
-// through SkinLoadRequest::ahead.
-SkinPictures prefetch_skin_pictures(const SkinLoadRequest& request);
+// Reads the description the load of `request` will use and starts decoding the
+// pictures it will ask for, saying nothing (a skin that cannot be read starts
+// nothing); gfxinit takes them over through SkinLoadRequest::ahead and says what
+// there is to say, as if it had read them itself.
+SkinAhead read_skin_ahead(const SkinLoadRequest& request);
 
 }  // namespace vx

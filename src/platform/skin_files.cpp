@@ -18,7 +18,7 @@ namespace {
 // per component: each folder is resolved once (kept in `folders`), and only a
 // file that is itself a link is resolved whole.
 std::filesystem::path key_of(const std::filesystem::path& file,
-                             std::map<std::filesystem::path, std::filesystem::path>& folders) {
+                             std::unordered_map<std::string, std::filesystem::path>& folders) {
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path name = file.filename();
@@ -29,10 +29,10 @@ std::filesystem::path key_of(const std::filesystem::path& file,
     return ec ? file : key;
   }
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  auto it = folders.find(folder);
+  auto it = folders.find(folder.native());
   if (it == folders.end()) {
     fs::path resolved = fs::canonical(folder, ec);
-    it = folders.emplace(folder, ec ? fs::path() : std::move(resolved)).first;
+    it = folders.emplace(folder.native(), ec ? fs::path() : std::move(resolved)).first;
   }
   return it->second.empty() ? file : it->second / name;
 }
@@ -64,8 +64,8 @@ struct SkinPictures::Prefetch {
     bool done = false;  // guarded by mutex
   };
   std::vector<Slot> slots;
-  std::map<std::filesystem::path, std::size_t> by_key;
-  std::map<std::filesystem::path, std::filesystem::path> keys;  // each file's key, as load() will ask again
+  std::unordered_map<std::string, std::size_t> by_key;
+  std::unordered_map<std::string, std::filesystem::path> keys;  // each file's key, as load() will ask again
   std::atomic<std::size_t> next{0};
   std::atomic<bool> stop{false};
   std::mutex mutex;
@@ -87,12 +87,12 @@ struct SkinPictures::Prefetch {
   }
 
   const std::filesystem::path* known_key(const std::filesystem::path& file) const {
-    const auto it = keys.find(file);
+    const auto it = keys.find(file.native());
     return it == keys.end() ? nullptr : &it->second;
   }
 
   Slot* wait_for(const std::filesystem::path& key) {
-    const auto it = by_key.find(key);
+    const auto it = by_key.find(key.native());
     if (it == by_key.end()) return nullptr;
     Slot& slot = slots[it->second];
     for (;;) {
@@ -124,9 +124,9 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
   auto p = std::make_unique<Prefetch>();
   for (const std::filesystem::path& file : files) {
     std::filesystem::path key = key_of(file, folders_);
-    p->keys.emplace(file, key);
-    if (loaded_.count(key) || p->by_key.count(key)) continue;
-    p->by_key.emplace(std::move(key), p->slots.size());
+    p->keys.emplace(file.native(), key);
+    if (loaded_.count(key.native()) || p->by_key.count(key.native())) continue;
+    p->by_key.emplace(key.native(), p->slots.size());
     p->slots.push_back({file, nullptr, {}, false});
   }
   const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(threads), p->slots.size() - 1);
@@ -141,7 +141,7 @@ void SkinPictures::prefetch(const std::vector<std::filesystem::path>& files, int
 PictureRef SkinPictures::load(const std::filesystem::path& file, std::string& error) {
   const std::filesystem::path* known = prefetch_ ? prefetch_->known_key(file) : nullptr;
   const std::filesystem::path key = known ? *known : key_of(file, folders_);
-  if (auto it = loaded_.find(key); it != loaded_.end()) {
+  if (auto it = loaded_.find(key.native()); it != loaded_.end()) {
     error = it->second.error;
     return it->second.picture;
   }
@@ -162,7 +162,7 @@ PictureRef SkinPictures::load(const std::filesystem::path& file, std::string& er
   if (!decoded) picture = decode_picture_file(file, error, limit);
   if (picture) pixels_ += pixels_of(*picture);
   passed_limit_ = passed_limit_ || error.ends_with(limit.over);
-  loaded_[key] = {picture, error};
+  loaded_[key.native()] = {picture, error};
   return picture;
 }
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,8 +49,9 @@ class SkinPictures {
     PictureRef picture;
     std::string error;
   };
-  std::map<std::filesystem::path, Loaded> loaded_;                  // by the file's canonical path
-  std::map<std::filesystem::path, std::filesystem::path> folders_;  // folders as named -> canonical
+  // Keyed by paths' text: comparing paths part by part costs more than the load.
+  std::unordered_map<std::string, Loaded> loaded_;                 // by the file's canonical path
+  std::unordered_map<std::string, std::filesystem::path> folders_;  // folders as named -> canonical
   std::int64_t pixels_ = 0;                                         // of the pictures decoded so far
   bool passed_limit_ = false;
   struct Prefetch;

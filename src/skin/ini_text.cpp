@@ -78,6 +78,11 @@ bool IniText::has_section(std::string_view section) const {
   return impl_->ini.GetSection(std::string(section).c_str()) != nullptr;
 }
 
+std::optional<std::string_view> IniText::value(std::string_view section, std::string_view key) const {
+  if (const char* v = raw(section, key)) return std::string_view(v);
+  return std::nullopt;
+}
+
 bool IniText::has_key(std::string_view section, std::string_view key) const { return raw(section, key) != nullptr; }
 
 std::string IniText::read_text(std::string_view section, std::string_view key, std::string_view fallback) const {

@@ -34,6 +34,8 @@ class IniText {
   void clear();
 
   bool has_section(std::string_view section) const;
+  // The key's text as written, or nothing when it is missing.
+  std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
   bool has_key(std::string_view section, std::string_view key) const;
   std::string read_text(std::string_view section, std::string_view key, std::string_view fallback) const;
   int read_int(std::string_view section, std::string_view key, int fallback) const;

@@ -15,8 +15,9 @@ struct Reader {
   // `missing`), a fault when outside lo..hi.
   bool number(const std::string& section, const char* key, int& into, int lo, int hi, std::vector<std::string>& missing,
               bool section_in_note) {
-    const bool present = ini.has_key(section, key);
-    const auto value = present ? parse_ini_int(ini.read_text(section, key, "")) : std::nullopt;
+    const std::optional<std::string_view> text = ini.value(section, key);
+    const bool present = text.has_value();
+    const auto value = present ? parse_ini_int(*text) : std::nullopt;
     if (!value) {
       const std::string what = std::string(key) + (present ? " is not a number" : " missing");
       missing.push_back(section_in_note ? "[" + section + "] " + what : std::string(key));
@@ -32,8 +33,8 @@ struct Reader {
   }
 
   void text(const char* section, const char* key, std::string& into, std::vector<std::string>& missing) {
-    if (ini.has_key(section, key))
-      into = ini.read_text(section, key, "");
+    if (const auto value = ini.value(section, key))
+      into = *value;
     else
       missing.push_back(std::string("[") + section + "] " + key + " missing");
   }
@@ -101,8 +102,8 @@ std::optional<SkinDescription> read_skin_description(std::string_view text, std:
   for (int n = 1; n <= kSkinElementCount; ++n) {
     SkinImageKeys& img = d.images[n - 1];
     const std::string section = "Image" + std::to_string(n);
-    if (ini.has_key(section, "Filename"))
-      img.Filename = ini.read_text(section, "Filename", "");
+    if (const auto file = ini.value(section, "Filename"))
+      img.Filename = *file;
     else
       img.missing.push_back("Filename");
     if (!r.number(section, "Left", img.Left, -kMaxCanvasSide, kMaxCanvasSide, img.missing, false) ||

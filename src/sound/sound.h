@@ -46,6 +46,8 @@ class Sound : public SoundSink {
   // closes what was prepared and starts anew. Nothing else may use the sound
   // library until start() or shutdown().
   void prepare(int output_type);
+  // Whether a start-up begun by prepare() may still be working.
+  bool preparing() const { return preparing_.joinable(); }
 
   // Sound start-up. `choice` is the launcher's text: "(no sound)", "Windows
   // MultiMedia" or "Microsoft DirectSound". Writes SoundMode, then starts the

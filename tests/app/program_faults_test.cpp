@@ -216,6 +216,30 @@ TEST_F(ProgramFaults, WithoutAnotherSoundFileTheGamePlaysOn) {
   EXPECT_NE(r.out.find("\"GameMode\":3,"), std::string::npos) << r.out;
 }
 
+// Play loads the skin while sound starts on its own thread, but says the skin's
+// lines only once sound has started: after sound's own line, and never when the
+// sound start-up fails and ends the program.
+TEST_F(ProgramFaults, TheSkinsLinesComeAfterSoundHasStartedOrNotAtAll) {
+  const std::string folder = bundled_skin_folders().at(0);
+  ReplacedFile broken(installed(folder + "btn_power_top.png"), {'n', 'o', 't'});
+  const std::string picture_line = folder + "btn_power_top.png: not a PNG, JPEG or BMP picture\n";
+  skip_launcher();
+  more_environment.insert("SDL_AUDIODRIVER", "no-such-driver");
+  Outcome r = run_with(kPlay);
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::size_t sound_at = r.err.find("sound: no sound device could be opened");
+  ASSERT_NE(sound_at, std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(picture_line, sound_at), std::string::npos) << r.err;
+
+  more_environment.clear();
+  MissingFile bonus(installed("Sound\\Bonus.wav"));
+  skip_launcher();
+  r = run_with(kPlay);
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_NE(r.err.find("Sound folder unproperly installed."), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("btn_power_top"), std::string::npos) << r.err;
+}
+
 TEST_F(ProgramFaults, HostilePicturesInTheSkinAreNamedAndTheConsolePlays) {
   const std::string folder = bundled_skin_folders().at(0);
   // Each hostile file in place of one of the screen's cells of rows 7 and up.

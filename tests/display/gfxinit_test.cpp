@@ -34,6 +34,7 @@ class SkinLoader : public testing::Test {
   SpriteBoard board;
   ConsoleWindowLook window;
   std::vector<std::string> messages;
+  bool ahead_decoding = false;  // whether the last load's pictures were decoding before it
 
   SkinLoader() {
     set_error_box([this](std::string_view text) { messages.emplace_back(text); });
@@ -46,8 +47,9 @@ class SkinLoader : public testing::Test {
     test::write_test_skin(data.path(), 1);
     test::write_text(data / "Graphics/Skin1/Skin.ini", ini);
   }
-  // `ahead`: the pictures start decoding (prefetch_skin_pictures) before the load
-  // takes them over, as Play does while sound starts.
+  // `ahead`: the description is read and the pictures start decoding
+  // (read_skin_ahead) before the load takes them over, as Play does while sound
+  // starts.
   bool load(bool fullscreen, int screen_width = 1920, int screen_height = 1080, int decode_threads = 0,
             SkinLoadReport* report = nullptr, bool ahead = false) {
     SkinLoadRequest r;
@@ -57,10 +59,10 @@ class SkinLoader : public testing::Test {
     r.screen_width = screen_width;
     r.screen_height = screen_height;
     r.data_folder = data.path();
-    SkinPictures started;
+    SkinAhead started;
     if (ahead) {
-      started = prefetch_skin_pictures(r);
-      EXPECT_EQ(started.prefetching(), decode_threads > 0);
+      started = read_skin_ahead(r);
+      ahead_decoding = started.pictures.prefetching();
       r.ahead = &started;
     }
     return gfxinit(r, board, window, report);
@@ -79,6 +81,7 @@ class SkinLoader : public testing::Test {
     SkinLoadReport report;
     testing::internal::CaptureStderr();
     EXPECT_TRUE(load(false, 1920, 1080, threads, &report, ahead));
+    if (ahead) EXPECT_EQ(ahead_decoding, threads > 0);
     Seen seen{testing::internal::GetCapturedStderr(), report.problems, report.passed_limit, {}};
     ConsoleFrame frame(false);
     frame.repaint_all(board, window);
@@ -342,6 +345,31 @@ TEST_F(SkinLoader, NoChosenSkinIsAMissingDescription) {
   EXPECT_FALSE(gfxinit(r, board, window));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Skin configuration file () not found. Please reinstall the skin.");
+}
+
+// Play reads the description before sound has started and the load says what
+// there is to say: the same box, the same lines, the same look as reading it then.
+TEST_F(SkinLoader, ADescriptionReadAheadSaysWhatReadingItAtTheLoadSays) {
+  const char* descriptions[] = {nullptr, "", "[Other]\nkey=1\n", "[Common]\nGameWidth=90000\n",
+                                "[Shaped]\nTranspColor=pink\n"};
+  for (const char* ini : descriptions) {
+    SCOPED_TRACE(ini ? ini : "(no file)");
+    std::vector<std::string> said[2];
+    std::uint32_t colour[2] = {};
+    for (bool ahead : {false, true}) {
+      std::filesystem::remove_all(data / "Graphics");
+      if (ini) write_skin(ini);
+      messages.clear();
+      testing::internal::CaptureStderr();
+      const bool loaded = load(false, 1920, 1080, 1, nullptr, ahead);
+      said[ahead] = messages;
+      said[ahead].push_back(testing::internal::GetCapturedStderr());
+      said[ahead].push_back(loaded ? "loaded" : "not loaded");
+      colour[ahead] = window.colour;
+    }
+    EXPECT_EQ(said[true], said[false]);
+    EXPECT_EQ(colour[true], colour[false]);
+  }
 }
 
 TEST_F(SkinLoader, AColourThatIsNotANumberTakesItsDefaultWithALine) {
