@@ -1,8 +1,12 @@
 #include "display/console_frame.h"
 
 #include <QPainter>
+#include <array>
 #include <bit>
 #include <string>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/message_box.h"
 
@@ -14,6 +18,13 @@ namespace {
 // window is then kept whole instead.
 constexpr int kMaxShapeRuns = 65536;
 
+// The bits set in each byte (std::popcount is a library call on the baseline x86-64).
+constexpr auto kBitsSet = [] {
+  std::array<unsigned char, 256> n{};
+  for (unsigned b = 0; b < 256; ++b) n[b] = static_cast<unsigned char>(std::popcount(b));
+  return n;
+}();
+
 // The runs of cut-away pixels (bit 1) of a shape, row by row.
 int cut_runs(const QImage& shape) {
   const int width = shape.width(), bytes = (width + 7) / 8;
@@ -24,11 +35,26 @@ int cut_runs(const QImage& shape) {
     unsigned before = 0;  // the bit of the pixel left of this byte
     for (int i = 0; i < bytes; ++i) {
       const unsigned b = bits[i] & (i == bytes - 1 ? last_mask : 0xFFu);
-      runs += std::popcount(b & ~((b << 1) | before) & 0xFFu);  // a cut pixel after a kept one
+      runs += kBitsSet[b & ~((b << 1) | before) & 0xFFu];  // a cut pixel after a kept one
       before = b >> 7;
     }
   }
   return runs;
+}
+
+// Bit i set where pixel i of the eight at `p` is `key`.
+unsigned key_bits(const QRgb* p, QRgb key) {
+#if defined(__SSE2__)
+  const __m128i k = _mm_set1_epi32(static_cast<int>(key));
+  const __m128i low = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), k);
+  const __m128i high = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4)), k);
+  return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(low)) |
+                               _mm_movemask_ps(_mm_castsi128_ps(high)) << 4);
+#else
+  unsigned byte = 0;
+  for (int i = 0; i < 8; ++i) byte |= static_cast<unsigned>(p[i] == key) << i;
+  return byte;
+#endif
 }
 
 QRect box_of(const Sprite& s) { return QRect(s.left, s.top, s.width, s.height); }
@@ -95,8 +121,7 @@ ConsoleFrame::Shape ConsoleFrame::update_shape(const QRegion& changed, const Con
       };
       for (; x < end && (x & 7) != 0; ++x) one(x);
       for (; x + 8 <= end; x += 8) {
-        unsigned byte = 0;
-        for (int i = 0; i < 8; ++i) byte |= static_cast<unsigned>(row[x + i] == key) << i;
+        const unsigned byte = key_bits(row + x, key);
         if (byte != 0 && translucent_key_)
           for (int i = 0; i < 8; ++i)
             if (byte >> i & 1) row[x + i] = 0;

@@ -30,15 +30,15 @@ struct Run {
   }
 
   // Each name's file as found on the file system, and whether it is a regular
-  // file: looked up once, though the loader asks for most names twice.
-  std::map<std::string, std::pair<std::filesystem::path, bool>> found;
+  // file: looked up once, though the loader asks for most names twice (and
+  // read_skin_ahead before it).
+  SkinFilesFound& found;
   const std::pair<std::filesystem::path, bool>& find(const std::string& name) {
     auto it = found.find(name);
     if (it == found.end()) {
-      std::filesystem::path file = resolve_path(base + name, request.data_folder);
-      std::error_code ec;
-      const bool regular = std::filesystem::is_regular_file(file, ec);
-      it = found.emplace(name, std::pair{std::move(file), regular}).first;
+      std::filesystem::file_status status;
+      std::filesystem::path file = resolve_path(base + name, request.data_folder, &status);
+      it = found.emplace(name, std::pair{std::move(file), std::filesystem::is_regular_file(status)}).first;
     }
     return it->second;
   }
@@ -148,7 +148,7 @@ SkinAhead read_skin_ahead(const SkinLoadRequest& request) {
   ahead.description = read_skin_description_file(
       resolve_path(request.skin->Path + request.skin->SkinFile, request.data_folder), ahead.fault);
   if (!ahead.description) return ahead;
-  Run run{request, request.skin->Path, {}, *ahead.description, {}, nullptr, {}};
+  Run run{request, request.skin->Path, {}, *ahead.description, {}, nullptr, ahead.found};
   run.pictures.prefetch(run.files_ahead(), request.decode_threads);
   ahead.pictures = std::move(run.pictures);
   return ahead;
@@ -157,11 +157,13 @@ SkinAhead read_skin_ahead(const SkinLoadRequest& request) {
 bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLook& window, SkinLoadReport* report) {
   static const SkinRecord kNoSkin;
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
-  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report, {}};
+  SkinFilesFound found_here;
+  const bool read_ahead = request.ahead && request.ahead->read;
+  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report, read_ahead ? request.ahead->found : found_here};
 
   std::string fault = "not found";
   std::optional<SkinDescription> description;
-  if (request.ahead && request.ahead->read) {
+  if (read_ahead) {
     description = request.ahead->description;
     fault = request.ahead->fault;
   } else if (request.skin) {

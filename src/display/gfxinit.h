@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,12 +44,17 @@ struct SkinLoadRequest {
   SkinAhead* ahead = nullptr;
 };
 
+// A skin's file names as the loader found them: the file and whether it is a
+// regular file.
+using SkinFilesFound = std::map<std::string, std::pair<std::filesystem::path, bool>>;
+
 // What read_skin_ahead read for one load of a skin: its description (or why it
-// cannot be read) and its pictures, decoding.
+// cannot be read), its files as found, and its pictures, decoding.
 struct SkinAhead {
   bool read = false;
   std::optional<SkinDescription> description;
   std::string fault = "not found";
+  SkinFilesFound found;
   SkinPictures pictures;
 };
 

@@ -40,12 +40,16 @@ std::optional<std::string> find_entry(const fs::path& folder, std::string_view n
 
 }  // namespace
 
-fs::path resolve_path(std::string_view configured, const fs::path& base) {
+fs::path resolve_path(std::string_view configured, const fs::path& base, fs::file_status* status) {
   std::string text(configured);
   std::replace(text.begin(), text.end(), '\\', '/');
-  const fs::path written(text);
+  fs::path as_written = base / fs::path(text);
   std::error_code ec;
-  if (fs::exists(base / written, ec)) return base / written;
+  if (const fs::file_status st = fs::status(as_written, ec); fs::exists(st)) {
+    if (status) *status = st;
+    return as_written;
+  }
+  const fs::path written(text);
 
   fs::path found = base;
   bool lost = false;  // once a component matches nothing, the rest is kept as written
@@ -66,6 +70,7 @@ fs::path resolve_path(std::string_view configured, const fs::path& base) {
       lost = true;
     }
   }
+  if (status) *status = fs::status(found, ec);
   return found;
 }
 
@@ -74,8 +79,9 @@ std::string form_picture(std::string_view form, std::string_view element) {
 }
 
 bool configured_file_exists(std::string_view configured, const fs::path& base) {
-  std::error_code ec;
-  return fs::is_regular_file(resolve_path(configured, base), ec);
+  fs::file_status status;
+  resolve_path(configured, base, &status);
+  return fs::is_regular_file(status);
 }
 
 }  // namespace vx

@@ -20,8 +20,10 @@ std::filesystem::path find_data_folder(const std::optional<std::filesystem::path
 // A configured path as a file-system path under `base` (the working directory
 // when empty): '\' becomes '/', and each component that does not exist as written
 // is replaced by an entry of its folder that matches it without regard to case.
-// Components that match nothing are kept as written.
-std::filesystem::path resolve_path(std::string_view configured, const std::filesystem::path& base = {});
+// Components that match nothing are kept as written. With `status`, also what
+// the path names (links followed; not_found when nothing), from the look-up itself.
+std::filesystem::path resolve_path(std::string_view configured, const std::filesystem::path& base = {},
+                                   std::filesystem::file_status* status = nullptr);
 
 // A picture that belongs to a form's design, as the installation keeps it:
 // "Graphics\Forms\<form>\<element>.png" ("Graphics\Forms\TSplashForm\btn_play.png").

@@ -1,6 +1,7 @@
 #include "platform/picture_cache.h"
 
 #include <bit>
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,10 @@
 #include <memory>
 #include <mutex>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/output_file.h"
 
@@ -40,9 +45,25 @@ std::uint64_t entry_checksum(const Header& h, const Picture& p) {
                     head);
 }
 
-struct CloseFile {
-  void operator()(std::FILE* f) const { std::fclose(f); }
+// An open file descriptor, closed with its scope.
+struct Fd {
+  int fd;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
 };
+
+// Reads exactly `n` bytes at `offset`; false when the file ends first or fails.
+bool read_at(int fd, void* into, std::size_t n, off_t offset) {
+  auto* at = static_cast<char*>(into);
+  while (n > 0) {
+    const ssize_t got = ::pread(fd, at, n, offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    at += got, n -= static_cast<std::size_t>(got), offset += got;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -116,20 +137,20 @@ std::filesystem::path picture_cache_entry(const std::filesystem::path& folder, c
 
 Cached find_cached_picture(const std::filesystem::path& folder, const PictureCacheKey& key, const PictureLimit& limit,
                            std::string& error, NewPicture* picture) {
-  const std::unique_ptr<std::FILE, CloseFile> f(std::fopen(picture_cache_entry(folder, key).string().c_str(), "rb"));
-  if (!f) return Cached::nothing;
-  std::setvbuf(f.get(), nullptr, _IONBF, 0);  // the pixels go straight into the picture
+  // Not blocking: an entry that is a pipe is not waited on, it is not a file.
+  const Fd entry{::open(picture_cache_entry(folder, key).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+  const int fd = entry.fd;
+  if (fd < 0) return Cached::nothing;
+  struct stat st;
   Header h;
-  if (std::fread(&h, sizeof h, 1, f.get()) != 1) return Cached::nothing;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !read_at(fd, &h, sizeof h, 0)) return Cached::nothing;
   std::string why;
   if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0 || h.version != kVersion || h.has_alpha > 1 ||
       h.file_length != key.length || h.file_hash != key.hash || !picture_size_allowed(h.width, h.height, why))
     return Cached::nothing;
   // The exact size, before anything is allocated for the pixels.
   const std::uint64_t pixels = std::uint64_t{h.width} * h.height;
-  if (std::fseek(f.get(), 0, SEEK_END) != 0 ||
-      std::ftell(f.get()) != static_cast<long>(sizeof h + pixels * sizeof(std::uint32_t)))
-    return Cached::nothing;
+  if (static_cast<std::uint64_t>(st.st_size) != sizeof h + pixels * sizeof(std::uint32_t)) return Cached::nothing;
   if (!picture_size_allowed(h.width, h.height, error, limit)) return Cached::refused;
   if (!picture) return Cached::picture;
 
@@ -138,8 +159,7 @@ Cached find_cached_picture(const std::filesystem::path& folder, const PictureCac
   p->height = static_cast<int>(h.height);
   p->has_alpha = h.has_alpha != 0;
   p->argb.resize(pixels);
-  if (std::fseek(f.get(), sizeof h, SEEK_SET) != 0 ||
-      std::fread(p->argb.data(), sizeof(std::uint32_t), p->argb.size(), f.get()) != p->argb.size() ||
+  if (!read_at(fd, p->argb.data(), p->argb.size() * sizeof(std::uint32_t), sizeof h) ||
       entry_checksum(h, *p) != h.checksum)
     return Cached::nothing;
   *picture = std::move(p);

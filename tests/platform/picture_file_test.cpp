@@ -2,6 +2,7 @@
 // garbage, absurd declared sizes) turned into the placeholder with one line, and
 // the cache of decoded pictures with its untrusted entries.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -285,6 +286,13 @@ TEST(PictureCache, AValidEntryStandsForTheFileADamagedOneIsReplaced) {
     EXPECT_TRUE(read_bytes(entry) == good) << "the entry is written anew";
     EXPECT_EQ(cache.files(), 1);
   }
+  // An entry that is a pipe is passed over, not waited on, and replaced.
+  std::filesystem::remove(entry);
+  ASSERT_EQ(::mkfifo(entry.c_str(), 0644), 0);
+  p = decode_picture_file(dir / "a.png", error);
+  ASSERT_TRUE(p) << error;
+  expect_identical(*truth, *p);
+  EXPECT_TRUE(read_bytes(entry) == good);
 }
 
 // A file that cannot be read, is not a picture or passes a limit says the same
