@@ -36,14 +36,14 @@ printf '%-12s %10s %10s %10s %10s  %s\n' phase "ends (ms)" "wall (ms)" "CPU (ms)
 what() {
   case $1 in
     main) echo "the process started, its shared libraries loaded (the time before main)" ;;
-    qt) echo "QApplication, the window icon" ;;
+    qt) echo "QApplication" ;;
     settings) echo "the console window's widget, the settings store (QSettings)" ;;
     config) echo "Config.ini and the skin list" ;;
     console) echo "the console's state, the menu's checks, the keys written back" ;;
-    forms) echo "the about box, the key form, the manual viewer with its six pages (hidden; pictures from the cache)" ;;
+    forms) echo "the window icon, the about box, the key form, the manual viewer with its six pages checked (hidden)" ;;
     launcher) echo "the launcher with its pictures and the skin's preview (skipped: Play at once)" ;;
-    sound) echo "SDL2 and SDL2_mixer opened, the sound device and the fourteen samples" ;;
-    skin) echo "Skin.ini, the skin's pictures (from the picture cache), the back buffer painted" ;;
+    skin) echo "Skin.ini, the skin's pictures (from the picture cache), the back buffer painted (while sound starts)" ;;
+    sound) echo "waiting for sound: SDL2 and SDL2_mixer opened, the sound device and the fourteen samples" ;;
     first-paint) echo "the window shown and painted" ;;
   esac
 }

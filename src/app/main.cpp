@@ -108,7 +108,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QString());
   QGuiApplication::setDesktopFileName(QStringLiteral(VORNIX_APP_ID));  // its installed desktop entry
-  QApplication::setWindowIcon(vx::app_icon());
   vx::use_detectable_auto_repeat();  // a held key is released once, also on a busy machine
   if (!cl->no_dialogs) vx::install_qt_error_box();
   // A fault of the installation ends the program with status 1, however it ends.
@@ -116,6 +115,9 @@ int main(int argc, char** argv) {
   vx::startup_phase("qt");
 
   vx::TForm1 form1({data, cl->seed});
+  // Drawn once sound has begun starting on its own thread; every window takes it
+  // when it is first shown.
+  QApplication::setWindowIcon(vx::app_icon());
   // Measurement: the traces and the script start with the console window.
   if (timer_trace.get()) vx::trace_timers(form1, timer_trace.get());
   std::optional<vx::InputTrace> input_watch;
