@@ -142,9 +142,8 @@ void load_fullscreen(Run& run, SpriteBoard& board, ConsoleWindowLook& window, in
 }  // namespace
 
 SkinAhead read_skin_ahead(const SkinLoadRequest& request) {
-  SkinAhead ahead;
+  SkinAhead ahead;  // no skin chosen: no description, "not found", as the load would say
   if (!request.skin) return ahead;
-  ahead.read = true;
   ahead.description = read_skin_description_file(
       resolve_path(request.skin->Path + request.skin->SkinFile, request.data_folder), ahead.fault);
   if (!ahead.description) return ahead;
@@ -158,12 +157,11 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   static const SkinRecord kNoSkin;
   const SkinRecord& skin = request.skin ? *request.skin : kNoSkin;
   SkinFilesFound found_here;
-  const bool read_ahead = request.ahead && request.ahead->read;
-  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report, read_ahead ? request.ahead->found : found_here};
+  Run run{request, skin.Path, skin.Path + skin.SkinFile, {}, {}, report, request.ahead ? request.ahead->found : found_here};
 
   std::string fault = "not found";
   std::optional<SkinDescription> description;
-  if (read_ahead) {
+  if (request.ahead) {
     description = request.ahead->description;
     fault = request.ahead->fault;
   } else if (request.skin) {

@@ -51,7 +51,6 @@ using SkinFilesFound = std::map<std::string, std::pair<std::filesystem::path, bo
 // What read_skin_ahead read for one load of a skin: its description (or why it
 // cannot be read), its files as found, and its pictures, decoding.
 struct SkinAhead {
-  bool read = false;
   std::optional<SkinDescription> description;
   std::string fault = "not found";
   SkinFilesFound found;
