@@ -91,8 +91,7 @@ bool begin_output(Decoder& d) {
 }
 
 // Appends one decoded row (3 or 4 bytes a pixel) to `argb` as 0xAARRGGBB words.
-void append_row(const std::uint8_t* row, std::size_t width, int components, bool adobe_inverted,
-                std::vector<std::uint32_t>& argb) {
+void append_row(const std::uint8_t* row, std::size_t width, int components, bool adobe_inverted, Pixels& argb) {
   const std::size_t at = argb.size();
   argb.resize(at + width);
   std::uint32_t* out = argb.data() + at;
@@ -112,7 +111,7 @@ void append_row(const std::uint8_t* row, std::size_t width, int components, bool
 
 // Decodes every row into `row` (output_components bytes a pixel) and appends it
 // to `argb`, whose room is reserved.
-bool read_rows(Decoder& d, std::uint8_t* row, std::vector<std::uint32_t>& argb) {
+bool read_rows(Decoder& d, std::uint8_t* row, Pixels& argb) {
   if (setjmp(d.err.jump)) return false;
   while (d.cinfo.output_scanline < d.cinfo.output_height) {
     JSAMPROW rows[1] = {row};

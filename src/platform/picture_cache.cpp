@@ -1,5 +1,9 @@
 #include "platform/picture_cache.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+
 #include <bit>
 #include <cerrno>
 #include <cstddef>
@@ -10,10 +14,7 @@
 #include <mutex>
 #include <system_error>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "platform/file_descriptor.h"
 #include "platform/output_file.h"
 
 namespace vx {
@@ -45,25 +46,21 @@ std::uint64_t entry_checksum(const Header& h, const Picture& p) {
                     head);
 }
 
-// An open file descriptor, closed with its scope.
-struct Fd {
-  int fd;
-  ~Fd() {
-    if (fd >= 0) ::close(fd);
-  }
+// An entry mapped into memory, unmapped with the last picture that reads it.
+struct Mapping {
+  void* at;
+  std::size_t length;
+  Mapping(void* a, std::size_t n) : at(a), length(n) {}
+  Mapping(const Mapping&) = delete;
+  Mapping& operator=(const Mapping&) = delete;
+  ~Mapping() { ::munmap(at, length); }
 };
 
-// Reads exactly `n` bytes at `offset`; false when the file ends first or fails.
-bool read_at(int fd, void* into, std::size_t n, off_t offset) {
-  auto* at = static_cast<char*>(into);
-  while (n > 0) {
-    const ssize_t got = ::pread(fd, at, n, offset);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    at += got, n -= static_cast<std::size_t>(got), offset += got;
-  }
-  return true;
-}
+// Entries from this size on are read in place, mapped: their pages come straight
+// from the system's file cache, where reading them would first clear as many new
+// pages of memory and then copy into them (several times slower, and most of a
+// skin's pixels are in its few large pictures).
+constexpr std::uint64_t kMappedFromBytes = 32 * 1024;
 
 }  // namespace
 
@@ -158,10 +155,18 @@ Cached find_cached_picture(const std::filesystem::path& folder, const PictureCac
   p->width = static_cast<int>(h.width);
   p->height = static_cast<int>(h.height);
   p->has_alpha = h.has_alpha != 0;
-  p->argb.resize(pixels);
-  if (!read_at(fd, p->argb.data(), p->argb.size() * sizeof(std::uint32_t), sizeof h) ||
-      entry_checksum(h, *p) != h.checksum)
-    return Cached::nothing;
+  const std::size_t length = static_cast<std::size_t>(st.st_size);
+  if (length >= kMappedFromBytes) {
+    void* at = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0);
+    if (at == MAP_FAILED) return Cached::nothing;
+    auto mapping = std::make_shared<const Mapping>(at, length);
+    p->argb = Pixels(reinterpret_cast<const std::uint32_t*>(static_cast<const char*>(at) + sizeof h), pixels,
+                     std::move(mapping));
+  } else {
+    p->argb.resize(pixels);
+    if (!read_at(fd, p->argb.data(), p->argb.size() * sizeof(std::uint32_t), sizeof h)) return Cached::nothing;
+  }
+  if (entry_checksum(h, *p) != h.checksum) return Cached::nothing;
   *picture = std::move(p);
   return Cached::picture;
 }

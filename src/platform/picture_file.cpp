@@ -1,13 +1,16 @@
 #include "platform/picture_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
 
+#include "platform/file_descriptor.h"
 #include "platform/message_box.h"
 #include "platform/picture_cache.h"
 
@@ -58,54 +61,54 @@ bool picture_file_size(const std::filesystem::path& path, std::uintmax_t& size, 
   return true;
 }
 
-// The file's first `n` bytes (all of them when it is shorter); false when it cannot be read.
-bool read_head(const std::filesystem::path& path, std::size_t n, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  bytes.resize(n);
-  return in && in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(n));
+// A picture file open for reading: a regular file no larger than a picture may be.
+struct PictureFile {
+  Fd file{-1};
+  std::uint64_t size = 0;
+};
+bool open_picture_file(const std::filesystem::path& path, PictureFile& f, std::string& error) {
+  // Not blocking: a pipe is not waited on, it is not a picture file.
+  f.file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  struct stat st;
+  if (f.file.fd < 0 || ::fstat(f.file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Said as the file's status says it (no such file, a folder, ...).
+    std::uintmax_t size = 0;
+    if (picture_file_size(path, size, error)) error = "cannot be read";
+    return false;
+  }
+  f.size = static_cast<std::uint64_t>(st.st_size);
+  if (f.size > kMaxPictureFileBytes) {
+    error = "the file is larger than a picture may be";
+    return false;
+  }
+  return true;
 }
 
-// The bytes of a regular file no larger than a picture may be (read straight in,
-// not cleared first: they may be hundreds of kilobytes).
+// The bytes of a picture file (read straight in, not cleared first: they may be
+// hundreds of kilobytes), `have` of them already read into `bytes` from the start.
 struct FileBytes {
   std::unique_ptr<std::uint8_t[]> data;
   std::size_t size = 0;
   std::span<const std::uint8_t> span() const { return {data.get(), size}; }
 };
-bool read_picture_bytes(const std::filesystem::path& path, FileBytes& bytes, std::string& error) {
-  std::uintmax_t size = 0;
-  if (!picture_file_size(path, size, error)) return false;
-  std::ifstream in(path, std::ios::binary);
-  bytes.size = static_cast<std::size_t>(size);
+bool read_picture_bytes(const PictureFile& f, FileBytes& bytes, std::string& error,
+                        std::span<const std::uint8_t> have = {}) {
+  bytes.size = static_cast<std::size_t>(f.size);
   bytes.data = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size);
-  if (!in || !in.read(reinterpret_cast<char*>(bytes.data.get()), static_cast<std::streamsize>(bytes.size))) {
+  const std::size_t from = std::min(have.size(), bytes.size);
+  std::copy_n(have.begin(), from, bytes.data.get());
+  if (!read_at(f.file.fd, bytes.data.get() + from, bytes.size - from, static_cast<off_t>(from))) {
     error = "cannot be read";
     return false;
   }
   return true;
 }
 
-// Whether a BMP file decodes, from its headers and size; nothing when the file is
-// not a BMP (or cannot be read: decoding says so).
-std::optional<bool> bmp_file_decodes(const std::filesystem::path& path, std::string& error,
-                                     const PictureLimit& limit) {
-  std::uintmax_t size = 0;
-  std::string why;
-  std::vector<std::uint8_t> head;
-  if (!picture_file_size(path, size, why) ||
-      !read_head(path, static_cast<std::size_t>(std::min<std::uintmax_t>(size, kBmpHeadBytes)), head) ||
-      head.size() < 2 || head[0] != 'B' || head[1] != 'M')
-    return std::nullopt;
-  return bmp_would_decode(head, size, error, limit);
-}
-
-// The file's picture from the cache when it holds it, else decoded (and cached
-// when it decodes). With `keep` false the cache's pixels are not read and a
-// decoded picture is dropped; the result says only whether there is a picture.
-bool picture_of_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit,
-                     NewPicture& picture, bool keep) {
-  FileBytes bytes;
-  if (!read_picture_bytes(path, bytes, error)) return false;
+// The picture of the file's bytes from the cache when it holds it, else decoded
+// (and cached when it decodes). With `keep` false the cache's pixels are not read
+// and a decoded picture is dropped; the result says only whether there is a picture.
+bool picture_of_bytes(const FileBytes& bytes, std::string& error, const PictureLimit& limit, NewPicture& picture,
+                      bool keep) {
   const std::filesystem::path cache = picture_cache_folder();
   PictureCacheKey key;
   if (!cache.empty()) {
@@ -129,17 +132,31 @@ bool picture_of_file(const std::filesystem::path& path, std::string& error, cons
 }  // namespace
 
 NewPicture decode_picture_file(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  PictureFile file;
+  FileBytes bytes;
   NewPicture picture;
-  if (!picture_of_file(path, error, limit, picture, true)) return nullptr;
+  if (!open_picture_file(path, file, error) || !read_picture_bytes(file, bytes, error) ||
+      !picture_of_bytes(bytes, error, limit, picture, true))
+    return nullptr;
   picture->label = path.filename().string();
   return picture;
 }
 
 bool picture_file_decodes(const std::filesystem::path& path, std::string& error, const PictureLimit& limit) {
+  PictureFile file;
+  if (!open_picture_file(path, file, error)) return false;
   // A BMP is answered from its headers: its pixels are not read, nor hashed for the cache.
-  if (const std::optional<bool> bmp = bmp_file_decodes(path, error, limit)) return *bmp;
+  std::uint8_t head[kBmpHeadBytes];
+  const std::span<const std::uint8_t> read(head,
+                                           static_cast<std::size_t>(std::min<std::uint64_t>(file.size, kBmpHeadBytes)));
+  if (!read_at(file.file.fd, head, read.size(), 0)) {
+    error = "cannot be read";
+    return false;
+  }
+  if (read.size() >= 2 && head[0] == 'B' && head[1] == 'M') return bmp_would_decode(read, file.size, error, limit);
+  FileBytes bytes;
   NewPicture dropped;
-  return picture_of_file(path, error, limit, dropped, false);
+  return read_picture_bytes(file, bytes, error, read) && picture_of_bytes(bytes, error, limit, dropped, false);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // Picture decoding: the three formats by content, untrusted files (truncated,
 // garbage, absurd declared sizes) turned into the placeholder with one line, and
 // the cache of decoded pictures with its untrusted entries.
+#include "platform/picture_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,7 @@
 #include <functional>
 #include <iterator>
 
-#include "platform/picture_file.h"
+#include "platform/qt_picture.h"
 #include "support/hostile_pictures.h"
 #include "support/picture_cache_on.h"
 #include "support/picture_writers.h"
@@ -154,12 +156,18 @@ TEST(PictureDecoding, AFileThatFailsGetsThePlaceholderAndOneLineNamingIt) {
   testing::internal::CaptureStderr();
   PictureRef broken = load_picture_or_placeholder(dir / "broken.png", "Graphics\\Skin1\\broken.png");
   PictureRef missing = load_picture_or_placeholder(dir / "absent.png", "Graphics\\Skin1\\absent.png");
+  // Not files: neither waited on (a pipe) nor read (a folder).
+  ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir / "folder.png");
+  PictureRef pipe = load_picture_or_placeholder(dir / "pipe.png", "pipe.png");
+  PictureRef folder = load_picture_or_placeholder(dir / "folder.png", "folder.png");
   const std::string said = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(broken, placeholder_picture());
-  EXPECT_EQ(missing, placeholder_picture());
+  for (const PictureRef& p : {broken, missing, pipe, folder}) EXPECT_EQ(p, placeholder_picture());
   EXPECT_EQ(said,
             "Graphics\\Skin1\\broken.png: not a PNG, JPEG or BMP picture; a red square stands in\n"
-            "Graphics\\Skin1\\absent.png: cannot be read (No such file or directory); a red square stands in\n");
+            "Graphics\\Skin1\\absent.png: cannot be read (No such file or directory); a red square stands in\n"
+            "pipe.png: cannot be read (Operation not supported); a red square stands in\n"
+            "folder.png: cannot be read (Is a directory); a red square stands in\n");
 }
 
 TEST(PictureDecoding, ThePlaceholderIsARedSquareWithABlackOutline) {
@@ -171,6 +179,28 @@ TEST(PictureDecoding, ThePlaceholderIsARedSquareWithABlackOutline) {
   EXPECT_EQ(p.pixel(4, 9), 0xFF000000u);
   EXPECT_EQ(p.pixel(1, 1), 0xFFFF0000u);
   EXPECT_EQ(p.pixel(8, 8), 0xFFFF0000u);
+}
+
+// The painter's copy of a picture is premultiplied exactly as Qt's own conversion
+// makes it, at every alpha, and opaque for a picture without alpha (whatever its
+// fourth byte holds).
+TEST(PictureForPainting, IsPremultipliedAsQtConvertsIt) {
+  for (const bool alpha : {true, false}) {
+    SCOPED_TRACE(alpha ? "alpha" : "no alpha");
+    Picture p = test::solid_picture(256, 6, 0, alpha);
+    const std::uint32_t colours[6] = {0xFFFFFF, 0x000000, 0xFF8040, 0x0180FE, 0x7F7F7F, 0x123456};
+    for (int y = 0; y < 6; ++y)
+      for (std::uint32_t a = 0; a < 256; ++a) p.argb[static_cast<std::size_t>(y) * 256 + a] = a << 24 | colours[y];
+    const QImage want = QImage(reinterpret_cast<const uchar*>(p.argb.data()), 256, 6, 256 * 4,
+                               alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage got = to_qimage(p);
+    ASSERT_EQ(got.format(), QImage::Format_ARGB32_Premultiplied);
+    int wrong = 0;
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 256; ++x) wrong += got.pixel(x, y) != want.pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
 }
 
 // A picture whose every pixel differs, with or without alpha.
@@ -204,6 +234,7 @@ TEST(PictureCache, ACachedPictureHasTheVerySamePixelsAsTheDecodedOne) {
       {"translucent.png", test::encode_png(gradient(23, 17, true))},
       {"photo.jpg", test::encode_jpeg(gradient(23, 17, false))},
       {"old.bmp", test::encode_bmp(gradient(23, 17, false))},
+      {"large.png", test::encode_png(gradient(120, 90, true))},  // its entry is read in place
   };
   std::vector<NewPicture> decoded;
   std::string error;
@@ -227,72 +258,88 @@ TEST(PictureCache, ACachedPictureHasTheVerySamePixelsAsTheDecodedOne) {
     ASSERT_EQ(find_cached_picture(cache.folder(), picture_cache_key(bytes), {}, error, &entry), Cached::picture);
     expect_identical(*decoded[i], *entry);
     EXPECT_EQ(cache.files(), static_cast<int>(i + 1)) << "one entry a picture, nothing else";
+    EXPECT_EQ(entry->argb.in_place(), i + 1 == std::size(files));
   }
+  // Pixels read in place outlive their entry, and a copy changed is changed alone.
+  auto read = decode_picture_file(dir / "large.png", error);
+  ASSERT_TRUE(read && read->argb.in_place()) << error;
+  std::filesystem::remove_all(cache.folder());
+  Picture changed = *read;
+  changed.argb[5] ^= 0xFFu;
+  EXPECT_FALSE(changed.argb.in_place());
+  expect_identical(*decoded.back(), *read);
+  EXPECT_EQ(changed.argb[5], decoded.back()->argb[5] ^ 0xFFu);
 }
 
 // A valid entry is the picture, without decoding the file; a damaged one is
 // ignored: the file is decoded and its entry written anew.
 TEST(PictureCache, AValidEntryStandsForTheFileADamagedOneIsReplaced) {
-  test::TempDir dir;
-  test::PictureCacheOn cache;
-  const Bytes file = test::encode_png(gradient(23, 17, true));
-  test::write_file(dir / "a.png", file);
-  const PictureCacheKey key = picture_cache_key(file);
-  const std::filesystem::path entry = picture_cache_entry(cache.folder(), key);
-  std::string error;
+  // Small entries are read, large ones mapped and read in place.
+  for (const auto& [width, height] : {std::pair{23, 17}, std::pair{120, 90}}) {
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+    test::TempDir dir;
+    test::PictureCacheOn cache;
+    const Bytes file = test::encode_png(gradient(width, height, true));
+    test::write_file(dir / "a.png", file);
+    const PictureCacheKey key = picture_cache_key(file);
+    const std::filesystem::path entry = picture_cache_entry(cache.folder(), key);
+    std::string error;
 
-  const Picture stand_in = test::solid_picture(5, 4, 0xFF00FF00);
-  store_cached_picture(cache.folder(), key, stand_in);
-  auto p = decode_picture_file(dir / "a.png", error);
-  ASSERT_TRUE(p) << error;
-  expect_identical(stand_in, *p);
-  EXPECT_EQ(p->label, "a.png");
+    const Picture stand_in = test::solid_picture(5, 4, 0xFF00FF00);
+    store_cached_picture(cache.folder(), key, stand_in);
+    auto p = decode_picture_file(dir / "a.png", error);
+    ASSERT_TRUE(p) << error;
+    expect_identical(stand_in, *p);
+    EXPECT_EQ(p->label, "a.png");
 
-  std::filesystem::remove(entry);
-  const NewPicture truth = decode_picture_file(dir / "a.png", error);
-  ASSERT_TRUE(truth) << error;
-  const Bytes good = read_bytes(entry);
-  ASSERT_EQ(good.size(), 48u + 23 * 17 * 4);
+    std::filesystem::remove(entry);
+    const NewPicture truth = decode_picture_file(dir / "a.png", error);
+    ASSERT_TRUE(truth) << error;
+    const Bytes good = read_bytes(entry);
+    ASSERT_EQ(good.size(), 48u + static_cast<std::size_t>(width * height) * 4);
 
-  using Damage = std::function<void(Bytes&)>;
-  const std::pair<const char*, Damage> damages[] = {
-      {"empty", [](Bytes& b) { b.clear(); }},
-      {"cut in its header", [](Bytes& b) { b.resize(30); }},
-      {"cut in its pixels", [](Bytes& b) { b.resize(b.size() - 4); }},
-      {"a byte too many", [](Bytes& b) { b.push_back(0); }},
-      {"a pixel changed", [](Bytes& b) { b[48 + 4 * 100] ^= 1; }},
-      {"its checksum changed", [](Bytes& b) { b[40] ^= 1; }},
-      {"another magic", [](Bytes& b) { b[0] = 'W'; }},
-      {"another version", [](Bytes& b) { b[8] = 2; }},
-      {"alpha neither yes nor no", [](Bytes& b) { b[12] = 2; }},
-      {"alpha turned off", [](Bytes& b) { b[12] = 0; }},
-      {"width and height swapped", [](Bytes& b) { std::swap_ranges(b.begin() + 16, b.begin() + 20, b.begin() + 20); }},
-      {"another file's length", [](Bytes& b) { b[24] ^= 1; }},
-      {"another file's hash", [](Bytes& b) { b[32] ^= 1; }},
-      {"sides past the limit",
-       [&](Bytes& b) {  // otherwise whole: the right size and checksum
-         store_cached_picture(cache.folder(), key, test::solid_picture(kMaxPictureSide + 1, 1, 0xFF000000));
-         b = read_bytes(entry);
-       }},
-  };
-  for (const auto& [what, damage] : damages) {
-    SCOPED_TRACE(what);
-    Bytes damaged = good;
-    damage(damaged);
-    test::write_file(entry, damaged);
+    using Damage = std::function<void(Bytes&)>;
+    const std::pair<const char*, Damage> damages[] = {
+        {"empty", [](Bytes& b) { b.clear(); }},
+        {"cut in its header", [](Bytes& b) { b.resize(30); }},
+        {"cut in its pixels", [](Bytes& b) { b.resize(b.size() - 4); }},
+        {"a byte too many", [](Bytes& b) { b.push_back(0); }},
+        {"a pixel changed", [](Bytes& b) { b[48 + 4 * 100] ^= 1; }},
+        {"the last pixel changed", [](Bytes& b) { b.back() ^= 1; }},
+        {"its checksum changed", [](Bytes& b) { b[40] ^= 1; }},
+        {"another magic", [](Bytes& b) { b[0] = 'W'; }},
+        {"another version", [](Bytes& b) { b[8] = 2; }},
+        {"alpha neither yes nor no", [](Bytes& b) { b[12] = 2; }},
+        {"alpha turned off", [](Bytes& b) { b[12] = 0; }},
+        {"width and height swapped",
+         [](Bytes& b) { std::swap_ranges(b.begin() + 16, b.begin() + 20, b.begin() + 20); }},
+        {"another file's length", [](Bytes& b) { b[24] ^= 1; }},
+        {"another file's hash", [](Bytes& b) { b[32] ^= 1; }},
+        {"sides past the limit",
+         [&](Bytes& b) {  // otherwise whole: the right size and checksum
+           store_cached_picture(cache.folder(), key, test::solid_picture(kMaxPictureSide + 1, 1, 0xFF000000));
+           b = read_bytes(entry);
+         }},
+    };
+    for (const auto& [what, damage] : damages) {
+      SCOPED_TRACE(what);
+      Bytes damaged = good;
+      damage(damaged);
+      test::write_file(entry, damaged);
+      p = decode_picture_file(dir / "a.png", error);
+      ASSERT_TRUE(p) << error;
+      expect_identical(*truth, *p);
+      EXPECT_TRUE(read_bytes(entry) == good) << "the entry is written anew";
+      EXPECT_EQ(cache.files(), 1);
+    }
+    // An entry that is a pipe is passed over, not waited on, and replaced.
+    std::filesystem::remove(entry);
+    ASSERT_EQ(::mkfifo(entry.c_str(), 0644), 0);
     p = decode_picture_file(dir / "a.png", error);
     ASSERT_TRUE(p) << error;
     expect_identical(*truth, *p);
-    EXPECT_TRUE(read_bytes(entry) == good) << "the entry is written anew";
-    EXPECT_EQ(cache.files(), 1);
+    EXPECT_TRUE(read_bytes(entry) == good);
   }
-  // An entry that is a pipe is passed over, not waited on, and replaced.
-  std::filesystem::remove(entry);
-  ASSERT_EQ(::mkfifo(entry.c_str(), 0644), 0);
-  p = decode_picture_file(dir / "a.png", error);
-  ASSERT_TRUE(p) << error;
-  expect_identical(*truth, *p);
-  EXPECT_TRUE(read_bytes(entry) == good);
 }
 
 // A file that cannot be read, is not a picture or passes a limit says the same
@@ -363,8 +410,8 @@ TEST(PictureCache, WhetherAFileDecodesIsWhatDecodingGives) {
   };
   for (const auto& [name, bytes] : files) test::write_file(dir / name, bytes);
   const PictureLimit small{100, "the 100 pixels left"};
-  std::vector<std::pair<std::string, PictureLimit>> cases = {{"a.png", {}}, {"absent.png", {}}, {"a.png", small},
-                                                             {"c.bmp", small}};
+  std::vector<std::pair<std::string, PictureLimit>> cases = {
+      {"a.png", {}}, {"absent.png", {}}, {"a.png", small}, {"c.bmp", small}};
   for (const auto& file : files) cases.emplace_back(file.first, PictureLimit{});
   auto expect_agreement = [&] {
     for (const auto& [name, limit] : cases) {
