@@ -181,8 +181,13 @@ bool TForm1::start_play(int skin_index, std::string_view sound_output) {
     Settings->write_int(SettingKey::Skin, SkinIndex);
   }
   // The skin's description and pictures are read while sound starts (on the
-  // sound thread, the device and the samples may still be on their way).
-  SkinAhead ahead = read_skin_ahead(skin_request());
+  // sound thread, the device and the samples may still be on their way). The
+  // sound thread has the second core then: a thread decoding beside this one
+  // would only take turns with it, and this one would wait for the pictures
+  // that thread holds.
+  SkinLoadRequest request = skin_request();
+  if (sound_.preparing()) request.decode_threads = 0;
+  SkinAhead ahead = read_skin_ahead(request);
   if (sound_.preparing() && ahead.description) {
     // Meanwhile the skin loads onto the console and is painted into the frame,
     // its lines held: the window takes the look, and the lines are said, once

@@ -181,9 +181,9 @@ bool gfxinit(const SkinLoadRequest& request, SpriteBoard& board, ConsoleWindowLo
   window.game_height = window.client_height;
 
   // Every picture the loader will ask for, decoded ahead on every core (or taken
-  // over from read_skin_ahead: what load() gives stays what this run's files
-  // give, whatever was decoded ahead).
-  if (request.ahead && request.ahead->pictures.prefetching())
+  // over from read_skin_ahead, with its threads: what load() gives stays what
+  // this run's files give, whatever was decoded ahead).
+  if (request.ahead)
     run.pictures = std::move(request.ahead->pictures);
   else
     run.pictures.prefetch(run.files_ahead(), request.decode_threads);

@@ -10,6 +10,7 @@
 #include "display/game_menu_layout.h"
 #include "platform/message_box.h"
 #include "platform/termination.h"
+#include "skin/drawing_order.h"
 #include "support/hostile_pictures.h"
 #include "support/picture_cache_on.h"
 #include "support/picture_writers.h"
@@ -379,6 +380,61 @@ TEST_F(SkinLoader, AColourThatIsNotANumberTakesItsDefaultWithALine) {
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(colour_to_rgb(window.colour), 0xFF00FFu);
   EXPECT_EQ(said, "Graphics\\Skin1\\Skin.ini: [Shaped] TranspColor \"pink\" is not a colour; $00ff00ff is used\n");
+}
+
+// Redrawing the elements that changed gives the frame a whole repaint gives, when
+// what is redrawn is many boxes apart, over pictures with alpha, a keyed one and
+// the full-screen backdrop drawn centred.
+TEST_F(SkinLoader, ARepaintOfTheChangedElementsGivesTheFrameOfAWholeRepaint) {
+  test::write_test_skin(data.path(), 1);
+  for (const bool fullscreen : {false, true}) {
+    SCOPED_TRACE(fullscreen ? "full screen" : "windowed");
+    board = SpriteBoard();
+    for (ElementId id = 0; id < kElementCount; ++id) board.show(id, id % 3 != 0);
+    ASSERT_TRUE(load(fullscreen, 800, 600));
+    // Boxes small enough that together they stay many apart.
+    auto small = [&](ElementId id) {
+      return board[id].width * board[id].height * 50 <= window.client_width * window.client_height;
+    };
+    // A see-through element's picture without alpha: keyed by its colour.
+    ElementId keyed = 0;
+    while (!board[keyed].transparent || !board[keyed].picture || !small(keyed)) ++keyed;
+    auto opaque = std::make_shared<Picture>(*board[keyed].picture);
+    opaque->has_alpha = false;
+    board.set_picture(keyed, opaque);
+    // The element drawn last shows a picture whose every pixel differs; it moves.
+    const ElementId top = drawing_order().back();
+    auto pattern = std::make_shared<Picture>(test::solid_picture(40, 30, 0, true));
+    for (std::size_t i = 0; i < pattern->argb.size(); ++i)
+      pattern->argb[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2311);
+    board.set_picture(top, pattern);
+    board.set_box(top, 100, 120, 40, 30);
+    board.show(top, true);
+    ConsoleFrame step(false);
+    step.repaint_all(board, window);
+
+    std::bitset<kElementCount> changed;
+    for (ElementId id = 0; id < kSkinElementCount; id += 5) {
+      if (!small(id)) continue;
+      board.show(id, !board[id].visible);
+      changed.set(id);
+    }
+    board.show(keyed, true);
+    changed.set(keyed);
+    board.set_box(top, 107, 123, 40, 30);
+    changed.set(top);
+    QRegion redrawn;
+    step.repaint(board, changed, window, redrawn);
+    EXPECT_GT(redrawn.rectCount(), 10);
+    int misplaced = 0;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 40; ++x) misplaced += step.image().pixel(107 + x, 123 + y) != pattern->pixel(x, y);
+    EXPECT_EQ(misplaced, 0);
+
+    ConsoleFrame whole(false);
+    whole.repaint_all(board, window);
+    EXPECT_TRUE(step.image() == whole.image());
+  }
 }
 
 // The window's shape from the key colour: exactly the key-coloured pixels are cut
