@@ -92,6 +92,7 @@ owners() {
       else if (path ~ /libQt6|\/qt6\//) o = "Qt libraries and plugins"
       else if (path ~ /libicu/) o = "ICU (Qt text)"
       else if (path ~ /SDL2|fluidsynth|modplug|FLAC|mpg123|opus|vorbis|ogg|sndfile|pulse|asound|jack|instpatch|samplerate|mp3lame|decor|wayland/) o = "SDL2, SDL2_mixer and what they load"
+      else if (path ~ /\.argb$/) o = "pictures read in place from the cache"
       else if (path ~ /vornix-simulator|bare-window/) o = "the program"
       else if (path ~ /\.so/) o = "other libraries"
       else o = "files and fonts mapped"
