@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <system_error>
-#include <vector>
 
 #include "platform/file_descriptor.h"
 #include "platform/message_box.h"
