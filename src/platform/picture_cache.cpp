@@ -46,16 +46,6 @@ std::uint64_t entry_checksum(const Header& h, const Picture& p) {
                     head);
 }
 
-// An entry mapped into memory, unmapped with the last picture that reads it.
-struct Mapping {
-  void* at;
-  std::size_t length;
-  Mapping(void* a, std::size_t n) : at(a), length(n) {}
-  Mapping(const Mapping&) = delete;
-  Mapping& operator=(const Mapping&) = delete;
-  ~Mapping() { ::munmap(at, length); }
-};
-
 // Entries from this size on are read in place, mapped: their pages come straight
 // from the system's file cache, where reading them would first clear as many new
 // pages of memory and then copy into them (several times slower, and most of a
@@ -159,7 +149,8 @@ Cached find_cached_picture(const std::filesystem::path& folder, const PictureCac
   if (length >= kMappedFromBytes) {
     void* at = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0);
     if (at == MAP_FAILED) return Cached::nothing;
-    auto mapping = std::make_shared<const Mapping>(at, length);
+    // Unmapped with the last picture that reads it.
+    std::shared_ptr<const void> mapping(at, [length](const void* m) { ::munmap(const_cast<void*>(m), length); });
     p->argb = Pixels(reinterpret_cast<const std::uint32_t*>(static_cast<const char*>(at) + sizeof h), pixels,
                      std::move(mapping));
   } else {
